@@ -1,0 +1,45 @@
+#include "platform/qt_dialogs.h"
+
+#include "platform/app_info.h"
+
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+MsgResult QtDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
+                                const QString &title) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(title.isEmpty() ? appTitle() : title);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    switch (icon) {
+    case MsgIcon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MsgIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MsgIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    }
+    if (buttons == MsgButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return MsgResult::Ok;
+}
+
+QString QtDialogs::inputBox(const QString &prompt, const QString &title,
+                            const QString &defaultAnswer) {
+    bool accepted = false;
+    const QString answer = QInputDialog::getText(QApplication::activeWindow(), title, prompt,
+                                                 QLineEdit::Normal, defaultAnswer, &accepted);
+    return accepted ? answer : QString();
+}
+
+void QtDialogs::beep() { QApplication::beep(); }

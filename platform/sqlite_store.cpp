@@ -1,0 +1,168 @@
+#include "platform/sqlite_store.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+namespace {
+
+// Folded copies of the names make matching ignore letter case in every
+// script, which SQLite's own NOCASE does only for ASCII.
+constexpr const char *createTable = "CREATE TABLE IF NOT EXISTS settings ("
+                                    " id INTEGER PRIMARY KEY,"
+                                    " section TEXT NOT NULL,"
+                                    " key TEXT NOT NULL,"
+                                    " value TEXT NOT NULL,"
+                                    " section_folded TEXT NOT NULL,"
+                                    " key_folded TEXT NOT NULL,"
+                                    " UNIQUE (section_folded, key_folded))";
+
+// An overwrite keeps the row, so the entry keeps its place in the order.
+constexpr const char *upsert =
+    "INSERT INTO settings (section, key, value, section_folded, key_folded)"
+    " VALUES (?1, ?2, ?3, ?4, ?5)"
+    " ON CONFLICT (section_folded, key_folded) DO UPDATE SET value = excluded.value";
+
+class Statement {
+public:
+    Statement(sqlite3 *db, const char *sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    bool ok() const { return stmt_ != nullptr; }
+    void bind(int index, const QString &text) {
+        const QByteArray utf8 = text.toUtf8();
+        sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    int step() { return sqlite3_step(stmt_); }
+    void reset() { sqlite3_reset(stmt_); }
+    QString column(int index) {
+        const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt_, index));
+        return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, index));
+    }
+
+private:
+    sqlite3_stmt *stmt_ = nullptr;
+};
+
+QString folded(const QString &name) { return name.toCaseFolded(); }
+
+bool isDamage(int code) {
+    code &= 0xff;
+    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+}
+
+} // namespace
+
+SqliteStore::SqliteStore(QString path, int busyTimeoutMs)
+    : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs) {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (open() == OpenResult::Damaged) {
+        close();
+        setDamagedFileAside();
+        if (open() != OpenResult::Ready)
+            close();
+    }
+}
+
+SqliteStore::~SqliteStore() { close(); }
+
+SqliteStore::OpenResult SqliteStore::open() {
+    if (QFileInfo(path_).isDir())
+        return OpenResult::Unavailable;
+    const QByteArray file = QFile::encodeName(path_);
+    if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK) {
+        close();
+        // A folder we may not write to can still hold a file we may read.
+        if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+            close();
+            return OpenResult::Unavailable;
+        }
+    }
+    sqlite3_busy_timeout(db_, busyTimeoutMs_);
+    sqlite3_extended_result_codes(db_, 1);
+    exec("PRAGMA synchronous = FULL");
+
+    Statement check(db_, "PRAGMA quick_check(1)");
+    if (!check.ok())
+        return isDamage(sqlite3_errcode(db_)) ? OpenResult::Damaged : OpenResult::Ready;
+    const int rc = check.step();
+    if (isDamage(rc) || (rc == SQLITE_ROW && check.column(0) != QLatin1String("ok")))
+        return OpenResult::Damaged;
+    if (!exec(createTable) && isDamage(sqlite3_errcode(db_)))
+        return OpenResult::Damaged;
+    return OpenResult::Ready;
+}
+
+void SqliteStore::close() {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
+}
+
+bool SqliteStore::exec(const char *sql) {
+    return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+void SqliteStore::setDamagedFileAside() {
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString aside = path_ + QStringLiteral(".damaged-") + stamp;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = path_ + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(path_, aside))
+        return;
+    setAsidePath_ = aside;
+    // The journal belongs to the damaged file; replayed onto a fresh one it would do harm.
+    for (const char *suffix : {"-journal", "-wal", "-shm"})
+        QFile::rename(path_ + QLatin1String(suffix), aside + QLatin1String(suffix));
+}
+
+std::optional<QString> SqliteStore::read(const QString &section, const QString &key) {
+    if (!db_)
+        return std::nullopt;
+    Statement query(db_, "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2");
+    if (!query.ok())
+        return std::nullopt;
+    query.bind(1, folded(section));
+    query.bind(2, folded(key));
+    if (query.step() != SQLITE_ROW)
+        return std::nullopt;
+    return query.column(0);
+}
+
+SettingPairs SqliteStore::readAll(const QString &section) {
+    SettingPairs pairs;
+    if (!db_)
+        return pairs;
+    Statement query(db_, "SELECT key, value FROM settings WHERE section_folded = ?1 ORDER BY id");
+    if (!query.ok())
+        return pairs;
+    query.bind(1, folded(section));
+    while (query.step() == SQLITE_ROW)
+        pairs.emplace_back(query.column(0), query.column(1));
+    return pairs;
+}
+
+bool SqliteStore::write(const QString &section, const SettingPairs &pairs) {
+    if (!db_ || !exec("BEGIN IMMEDIATE"))
+        return false;
+    Statement insert(db_, upsert);
+    bool ok = insert.ok();
+    for (auto it = pairs.begin(); ok && it != pairs.end(); ++it) {
+        insert.bind(1, section);
+        insert.bind(2, it->first);
+        insert.bind(3, it->second);
+        insert.bind(4, folded(section));
+        insert.bind(5, folded(it->first));
+        ok = insert.step() == SQLITE_DONE;
+        insert.reset();
+    }
+    if (ok && exec("COMMIT"))
+        return true;
+    exec("ROLLBACK");
+    return false;
+}
