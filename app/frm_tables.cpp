@@ -1,0 +1,59 @@
+#include "app/frm_tables.h"
+
+#include "platform/app_info.h"
+#include "platform/fonts.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+
+// Resources of a static library are not registered by themselves.
+static void registerResources() { Q_INIT_RESOURCE(resources); }
+
+frmTables::frmTables(Services services, QWidget *parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      services_(services) {
+    registerResources();
+    setObjectName(QStringLiteral("frmTables"));
+    setWindowTitle(appTitle());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-32.png")));
+    setFont(windowFont());
+    createControls();
+    createMenus();
+    arrangeTabOrder();
+    connectEvents();
+    // A fixed border: the window is exactly its menu bar over the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+GameState frmTables::gameState() const {
+    return {PlayerName, MaxSums, Correct, Wrong, NumberOfSums, GameInProgress, WrongAnswers};
+}
+
+void frmTables::connectEvents() {
+    connect(mnuExit, &QAction::triggered, this, &frmTables::mnuExit_Click);
+    // A box greyed by a stored value becomes an ordinary two-state box once clicked.
+    for (QCheckBox *box : chkTimes)
+        connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });
+}
+
+void frmTables::centreOnScreen() {
+    ensurePolished();
+    layout()->activate();
+    adjustSize();
+    const QScreen *where = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!where)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmTables::closeEvent(QCloseEvent *event) {
+    Form_Unload();
+    event->accept();
+}

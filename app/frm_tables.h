@@ -1,0 +1,109 @@
+#pragma once
+
+#include "platform/services.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+
+inline constexpr int tableCount = 14; // the tables of 2 to 15
+inline constexpr int sumCountChoices = 10;
+
+// A snapshot of the game variables, for reading from outside the window.
+struct GameState {
+    QString PlayerName;
+    qint16 MaxSums;
+    qint16 Correct;
+    qint16 Wrong;
+    qint16 NumberOfSums;
+    bool GameInProgress;
+    QString WrongAnswers;
+};
+
+// The main window. It owns all game state; its handlers are defined in the
+// folder of the subsystem they belong to.
+class frmTables : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit frmTables(Services services, QWidget *parent = nullptr);
+
+    GameState gameState() const;
+
+    // Start-up and shut-down (app/startup.cpp).
+    void Form_Load();
+    void mnuExit_Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Unload();
+
+    void createControls();
+    void createMenus();
+    void arrangeTabOrder();
+    void connectEvents();
+    void centreOnScreen();
+
+    Services services_;
+
+    // Game variables, in declaration order.
+    QString PlayerName;
+    qint16 MaxSums = 0;
+    qint16 Correct = 0;
+    qint16 Wrong = 0;
+    qint16 NumberOfSums = 0;
+    bool GameInProgress = false;
+    QString WrongAnswers;
+
+    // Controls directly on the window.
+    QLabel *lblWelcome = nullptr;
+    QGroupBox *fraOptions = nullptr;
+    QFrame *fraSum = nullptr;
+    QTimer tmrSpeed;
+
+    // Inside fraOptions.
+    std::array<QCheckBox *, tableCount> chkTimes{};
+    std::array<QRadioButton *, sumCountChoices> optNumSums{};
+    QButtonGroup *optNumSumsGroup = nullptr;
+    QCheckBox *chkAllTimes = nullptr;
+    QCheckBox *chkClear = nullptr;
+    QLabel *Label1 = nullptr;
+    QFrame *Line1 = nullptr;
+
+    // Inside fraSum.
+    QLabel *lblNum1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *lblNum2 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLineEdit *txtAnswer = nullptr;
+    QLabel *lblCorrect = nullptr;
+    QLabel *lblWrong = nullptr;
+
+    // Menus.
+    QMenu *mnuGame = nullptr;
+    QAction *mnuNewGame = nullptr;
+    QAction *mnuCancelGame = nullptr;
+    QAction *mnuOptions = nullptr;
+    QMenu *mnuSpeed = nullptr;
+    QAction *mnuSpeedSlow = nullptr;
+    QAction *mnuSpeedMedium = nullptr;
+    QAction *mnuSpeedFast = nullptr;
+    QAction *mnuHistory = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuHelpAbout = nullptr;
+    QAction *mnuHelpContents = nullptr;
+};

@@ -1,0 +1,211 @@
+// The main window's controls and menus as they stand before any event.
+#include "app/frm_tables.h"
+
+#include "app/greeting.h"
+#include "app/sum_counts.h"
+#include "app/twips.h"
+#include "platform/fonts.h"
+#include "platform/system_colours.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+
+namespace {
+
+const QString comicSans = QStringLiteral("Comic Sans MS");
+const QString sansSerif = QStringLiteral("MS Sans Serif");
+
+void fillBackground(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+template <typename Widget>
+Widget *place(Widget *widget, const QString &name, const QRect &geometry, const QFont &font) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    widget->setFont(font);
+    return widget;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
+                  const QRect &geometry, const QFont &font, Qt::Alignment alignment) {
+    auto *label = place(new QLabel(caption, parent), name, geometry, font);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QRect tableBoxGeometry(int index) {
+    const int column = index / 7;
+    const int row = index % 7;
+    return twipsRect(column == 0 ? 120 : 1080, 240 + 360 * row, 615, 375);
+}
+
+QRect sumCountButtonGeometry(int index) {
+    return twipsRect(index % 2 == 0 ? 2160 : 3000, 480 + 480 * (index / 2), 615, 375);
+}
+
+} // namespace
+
+void frmTables::createControls() {
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("frmTablesClient"));
+    client->setFixedSize(twipsToPixels(6240), twipsToPixels(3765));
+    fillBackground(client, desktopColour());
+    setCentralWidget(client);
+
+    lblWelcome = makeLabel(client, QStringLiteral("lblWelcome"), QString::fromUtf16(initialGreeting),
+                           twipsRect(840, 240, 4935, 375), designFont(sansSerif, 9.75, true),
+                           Qt::AlignLeft);
+    fillBackground(lblWelcome, desktopColour());
+    lblWelcome->hide();
+
+    fraOptions = place(new QGroupBox(QStringLiteral("Options"), client),
+                       QStringLiteral("fraOptions"), twipsRect(1080, 240, 3735, 3255),
+                       designFont(sansSerif, 8.25, true));
+    fillBackground(fraOptions, scrollBarColour());
+    fraOptions->hide();
+
+    fraSum = place(new QFrame(client), QStringLiteral("fraSum"), twipsRect(120, 840, 5895, 2535),
+                   windowFont());
+    fraSum->setFrameShape(QFrame::NoFrame);
+    fraSum->hide();
+
+    tmrSpeed.setObjectName(QStringLiteral("tmrSpeed"));
+    tmrSpeed.setTimerType(Qt::PreciseTimer);
+    tmrSpeed.setInterval(0);
+
+    for (int i = 0; i < tableCount; ++i) {
+        chkTimes[i] = place(new QCheckBox(QStringLiteral("x %1").arg(i + 2), fraOptions),
+                            QStringLiteral("chkTimes_%1").arg(i), tableBoxGeometry(i),
+                            windowFont());
+        chkTimes[i]->setChecked(i < 3);
+    }
+
+    optNumSumsGroup = new QButtonGroup(this);
+    for (int i = 0; i < sumCountChoices; ++i) {
+        optNumSums[i] = place(new QRadioButton(QString::number(sumCounts[i]), fraOptions),
+                              QStringLiteral("optNumSums_%1").arg(i), sumCountButtonGeometry(i),
+                              windowFont());
+        optNumSumsGroup->addButton(optNumSums[i], i);
+    }
+    optNumSums[0]->setChecked(true);
+
+    chkAllTimes = place(new QCheckBox(QStringLiteral("&All"), fraOptions),
+                        QStringLiteral("chkAllTimes"), twipsRect(120, 2760, 615, 375),
+                        windowFont());
+    chkClear = place(new QCheckBox(QStringLiteral("&Clear"), fraOptions),
+                     QStringLiteral("chkClear"), twipsRect(1080, 2760, 735, 375), windowFont());
+    Label1 = makeLabel(fraOptions, QStringLiteral("Label1"), QStringLiteral("No. of Sums"),
+                       twipsRect(2040, 240, 1215, 255), designFont(sansSerif, 8.25, true),
+                       Qt::AlignLeft);
+
+    // A vertical rule from (1920, 120) to (1920, 3240).
+    Line1 = place(new QFrame(fraOptions), QStringLiteral("Line1"),
+                  QRect(twipsToPixels(1920), twipsToPixels(120), 1,
+                        twipsToPixels(3240) - twipsToPixels(120)),
+                  windowFont());
+    Line1->setFrameShape(QFrame::VLine);
+    Line1->setFrameShadow(QFrame::Plain);
+
+    const QFont sumFont = designFont(comicSans, 20.25, true);
+    lblNum1 = makeLabel(fraSum, QStringLiteral("lblNum1"), QStringLiteral("15"),
+                        twipsRect(600, 240, 1215, 735), sumFont, Qt::AlignHCenter);
+    Label2 = makeLabel(fraSum, QStringLiteral("Label2"), QStringLiteral("X"),
+                       twipsRect(1800, 240, 1095, 735), sumFont, Qt::AlignHCenter);
+    lblNum2 = makeLabel(fraSum, QStringLiteral("lblNum2"), QStringLiteral("15"),
+                        twipsRect(3000, 240, 1095, 735), sumFont, Qt::AlignHCenter);
+    Label4 = makeLabel(fraSum, QStringLiteral("Label4"), QStringLiteral("="),
+                       twipsRect(3960, 240, 1095, 735), sumFont, Qt::AlignHCenter);
+
+    txtAnswer = place(new QLineEdit(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
+                      twipsRect(5040, 240, 1095, 615), designFont(comicSans, 20.25, true, true));
+    txtAnswer->setMaxLength(3);
+    txtAnswer->setAlignment(Qt::AlignCenter);
+    QPalette answerPalette = txtAnswer->palette();
+    answerPalette.setColor(QPalette::Base, scrollBarColour());
+    txtAnswer->setPalette(answerPalette);
+
+    const QFont scoreFont = designFont(comicSans, 12, true);
+    lblCorrect = makeLabel(fraSum, QStringLiteral("lblCorrect"), QStringLiteral("Correct: "),
+                           twipsRect(120, 1440, 2295, 375), scoreFont, Qt::AlignLeft);
+    setTextColour(lblCorrect, QColor(0, 0, 255));
+    lblWrong = makeLabel(fraSum, QStringLiteral("lblWrong"), QStringLiteral("Wrong: "),
+                         twipsRect(120, 1920, 2295, 375), scoreFont, Qt::AlignLeft);
+    setTextColour(lblWrong, QColor(255, 0, 0));
+}
+
+void frmTables::createMenus() {
+    auto item = [this](QMenu *menu, const char *name, const QString &caption,
+                       const QKeySequence &shortcut = {}) {
+        QAction *action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(shortcut);
+        return action;
+    };
+    auto separator = [](QMenu *menu, const char *name) {
+        menu->addSeparator()->setObjectName(QLatin1String(name));
+    };
+    auto submenu = [](QWidget *owner, QMenu *menu, const char *name) {
+        menu->setObjectName(QLatin1String(name));
+        menu->menuAction()->setObjectName(QLatin1String(name));
+        owner->addAction(menu->menuAction());
+        return menu;
+    };
+
+    mnuGame = submenu(menuBar(), new QMenu(QStringLiteral("&Game"), this), "mnuGame");
+    mnuNewGame = item(mnuGame, "mnuNewGame", QStringLiteral("&New Game"), Qt::Key_F2);
+    mnuCancelGame = item(mnuGame, "mnuCancelGame", QStringLiteral("&Cancel Game"), Qt::Key_F9);
+    separator(mnuGame, "mnuSep1");
+    mnuOptions = item(mnuGame, "mnuOptions", QStringLiteral("&Options..."),
+                      QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSpeed = submenu(mnuGame, new QMenu(QStringLiteral("&Speed"), this), "mnuSpeed");
+    mnuSpeedSlow = item(mnuSpeed, "mnuSpeedSlow", QStringLiteral("&Slow"),
+                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSpeedMedium = item(mnuSpeed, "mnuSpeedMedium", QStringLiteral("&Medium"),
+                          QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuSpeedFast = item(mnuSpeed, "mnuSpeedFast", QStringLiteral("&Fast"),
+                        QKeySequence(Qt::CTRL | Qt::Key_F));
+    for (QAction *pace : {mnuSpeedSlow, mnuSpeedMedium, mnuSpeedFast})
+        pace->setCheckable(true);
+    mnuSpeedSlow->setChecked(true);
+    separator(mnuGame, "mnuSep2");
+    mnuHistory = item(mnuGame, "mnuHistory", QStringLiteral("&View History"),
+                      QKeySequence(Qt::CTRL | Qt::Key_H));
+    separator(mnuGame, "mnuSep3");
+    mnuExit = item(mnuGame, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+
+    mnuHelp = submenu(menuBar(), new QMenu(QStringLiteral("&Help"), this), "mnuHelp");
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
+    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+}
+
+void frmTables::arrangeTabOrder() {
+    QWidget *previous = nullptr;
+    auto next = [&previous](QWidget *widget) {
+        if (previous)
+            QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    };
+    for (QCheckBox *box : chkTimes)
+        next(box);
+    for (QRadioButton *button : optNumSums)
+        next(button);
+    next(txtAnswer);
+    next(chkAllTimes);
+    next(chkClear);
+}

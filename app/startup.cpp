@@ -1,0 +1,95 @@
+// Start-up, the player's name and shut-down.
+#include "app/frm_tables.h"
+
+#include "app/blanks.h"
+#include "app/greeting.h"
+#include "platform/app_info.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+#include "settings/stored_text.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QLabel>
+
+namespace {
+
+const QString options = QStringLiteral("Options");
+
+QString tableKey(int index) { return QStringLiteral("Times %1").arg(index); }
+
+Qt::CheckState checkStateFor(int value) {
+    switch (value) {
+    case 1:
+        return Qt::Checked;
+    case 2:
+        return Qt::PartiallyChecked;
+    default:
+        return Qt::Unchecked;
+    }
+}
+
+int checkValueOf(const QCheckBox *box) {
+    switch (box->checkState()) {
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+void frmTables::Form_Load() {
+    SettingsBackend &store = services_.store;
+
+    centreOnScreen();
+    show();
+
+    do {
+        const QString lastPlayer = GetSetting(store, options, QStringLiteral("LastPlayer"));
+        PlayerName = trimBlanks(services_.dialogs.inputBox(QStringLiteral("What is your name?"),
+                                                           appTitle(), lastPlayer));
+    } while (PlayerName.isEmpty());
+
+    mnuSpeedSlow->setChecked(
+        flagFromText(GetSetting(store, options, QStringLiteral("SlowSpeed"), "True"), true));
+    mnuSpeedMedium->setChecked(
+        flagFromText(GetSetting(store, options, QStringLiteral("MediumSpeed"), "False"), false));
+    mnuSpeedFast->setChecked(
+        flagFromText(GetSetting(store, options, QStringLiteral("FastSpeed"), "False"), false));
+
+    MaxSums = int16FromText(GetSetting(store, options, QStringLiteral("MaximumSums"), "10"), 10);
+
+    for (int i = 0; i < tableCount; ++i) {
+        const int value = checkValueFromText(GetSetting(store, options, tableKey(i), "0"), 0);
+        // Only a stored value can grey a box; the player's clicks still just tick and clear.
+        chkTimes[i]->setTristate(value == 2);
+        chkTimes[i]->setCheckState(checkStateFor(value));
+    }
+
+    lblWelcome->setText(greetingFor(lblWelcome->text(), PlayerName));
+    lblWelcome->show();
+
+    GameInProgress = false;
+}
+
+void frmTables::Form_Unload() {
+    SettingPairs pairs{
+        {QStringLiteral("LastPlayer"), PlayerName},
+        {QStringLiteral("SlowSpeed"), flagText(mnuSpeedSlow->isChecked())},
+        {QStringLiteral("MediumSpeed"), flagText(mnuSpeedMedium->isChecked())},
+        {QStringLiteral("FastSpeed"), flagText(mnuSpeedFast->isChecked())},
+        {QStringLiteral("MaximumSums"), QString::number(MaxSums)},
+    };
+    for (int i = 0; i < tableCount; ++i)
+        pairs.emplace_back(tableKey(i), QString::number(checkValueOf(chkTimes[i])));
+    SaveSettings(services_.store, options, pairs);
+
+    tmrSpeed.stop();
+    QCoreApplication::quit();
+}
+
+void frmTables::mnuExit_Click() { close(); }

@@ -1,0 +1,8 @@
+#include "app/sum_counts.h"
+
+#include <algorithm>
+
+int sumCountIndex(qint16 maxSums) {
+    const auto found = std::find(sumCounts.begin(), sumCounts.end(), maxSums);
+    return found == sumCounts.end() ? 0 : int(found - sumCounts.begin());
+}

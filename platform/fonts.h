@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QFont>
+
+// Maps the classic face names the windows ask for onto the free faces that
+// Debian ships with the same metrics.
+void installFontSubstitutes();
+
+QFont designFont(const QString &family, qreal pointSize, bool bold = false,
+                 bool underline = false);
+
+// "MS Sans Serif" 8.25 pt: what a control uses without a font of its own.
+QFont windowFont();

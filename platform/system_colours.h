@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QColor>
+
+// The classic desktop scheme the windows were designed against.
+inline QColor desktopColour() { return QColor(0, 128, 128); }
+inline QColor scrollBarColour() { return QColor(192, 192, 192); }

@@ -1,0 +1,26 @@
+#include "fake_dialogs.h"
+
+#include <stdexcept>
+
+MsgResult FakeDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
+                                  const QString &title) {
+    messages.push_back({text, buttons, icon, title});
+    if (whileMessageShown)
+        whileMessageShown(messages.back());
+    if (!messageAnswers.empty()) {
+        const MsgResult answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
+    }
+    return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::Ok;
+}
+
+QString FakeDialogs::inputBox(const QString &prompt, const QString &title,
+                              const QString &defaultAnswer) {
+    prompts.push_back({prompt, title, defaultAnswer});
+    if (inputAnswers.empty())
+        throw std::logic_error("the input prompt was shown more often than the test expected");
+    const QString answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}

@@ -1,0 +1,60 @@
+#include "fake_store.h"
+
+namespace {
+bool sameName(const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+} // namespace
+
+FakeStore::Entry *FakeStore::find(const QString &section, const QString &key) {
+    for (Entry &entry : entries) {
+        if (sameName(entry.section, section) && sameName(entry.key, key))
+            return &entry;
+    }
+    return nullptr;
+}
+
+std::optional<QString> FakeStore::read(const QString &section, const QString &key) {
+    readLog.push_back(section + QLatin1Char('/') + key);
+    if (failReads)
+        return std::nullopt;
+    if (const Entry *entry = find(section, key))
+        return entry->value;
+    return std::nullopt;
+}
+
+SettingPairs FakeStore::readAll(const QString &section) {
+    SettingPairs pairs;
+    if (failReads)
+        return pairs;
+    for (const Entry &entry : entries) {
+        if (sameName(entry.section, section))
+            pairs.emplace_back(entry.key, entry.value);
+    }
+    return pairs;
+}
+
+bool FakeStore::write(const QString &section, const SettingPairs &pairs) {
+    if (failWrites)
+        return false;
+    for (const auto &[key, value] : pairs) {
+        writeLog.push_back({section, key, value});
+        put(section, key, value);
+    }
+    return true;
+}
+
+void FakeStore::put(const QString &section, const QString &key, const QString &value) {
+    if (Entry *entry = find(section, key))
+        entry->value = value;
+    else
+        entries.push_back({section, key, value});
+}
+
+std::optional<QString> FakeStore::value(const QString &section, const QString &key) const {
+    for (const Entry &entry : entries) {
+        if (sameName(entry.section, section) && sameName(entry.key, key))
+            return entry.value;
+    }
+    return std::nullopt;
+}

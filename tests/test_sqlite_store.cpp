@@ -1,0 +1,182 @@
+#include "platform/sqlite_store.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+namespace {
+const QString section = QStringLiteral("Options");
+}
+
+class TestSqliteStore : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path() const { return dir_.filePath(QStringLiteral("Quorvel/settings.sqlite")); }
+
+    QByteArray fileBytes() const {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init() {
+        QFile::remove(path());
+        for (const QString &name : QDir(dir_.filePath(QStringLiteral("Quorvel"))).entryList(QDir::Files))
+            QFile::remove(dir_.filePath(QStringLiteral("Quorvel/") + name));
+    }
+
+    void overwriteKeepsPlaceInOrder() {
+        SqliteStore store(path());
+        QVERIFY(store.write(QStringLiteral("History\\Sam"),
+                            {{"b", "1"}, {"a", "2"}, {"c", "3"}}));
+        QVERIFY(store.write(QStringLiteral("History\\Sam"), {{"a", "changed"}}));
+        const SettingPairs expected{{"b", "1"}, {"a", "changed"}, {"c", "3"}};
+        QCOMPARE(store.readAll(QStringLiteral("History\\Sam")), expected);
+    }
+
+    void namesIgnoreLetterCaseAndKeepFirstSpelling_data() {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("asked");
+        QTest::newRow("ascii") << "History\\Sam" << "HISTORY\\sam";
+        QTest::newRow("accented") << "History\\Émile" << "history\\émile";
+        QTest::newRow("greek") << "History\\ΣΟΦΙΑ" << "History\\σοφια";
+        QTest::newRow("cyrillic") << "History\\Борис" << "History\\БОРИС";
+    }
+    void namesIgnoreLetterCaseAndKeepFirstSpelling() {
+        QFETCH(QString, written);
+        QFETCH(QString, asked);
+        SqliteStore store(path());
+        QVERIFY(store.write(written, {{"Key", "one"}}));
+        QVERIFY(store.write(asked, {{"KEY", "two"}}));
+        QCOMPARE(store.read(asked, QStringLiteral("key")), QString("two"));
+        const SettingPairs expected{{"Key", "two"}};
+        QCOMPARE(store.readAll(written), expected);
+    }
+
+    void everyCharacterSurvivesReopening_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("blanks inside") << "Mary Ann";
+        QTest::newRow("slashes") << "a\\b/c\\\\";
+        QTest::newRow("quotes and percent") << "O'Neil \"x\" 100% _ %s";
+        QTest::newRow("emoji") << QString::fromUtf8("Zoë 🦊🧮");
+        QTest::newRow("tabs and line breaks") << "  Sums\t\tCorrect\tYours\r\n";
+        QTest::newRow("nul inside") << QString::fromUtf16(u"a\u0000b", 3);
+        QTest::newRow("long") << QString(1000, QChar(u'é'));
+        QTest::newRow("empty") << "";
+    }
+    void everyCharacterSurvivesReopening() {
+        QFETCH(QString, text);
+        {
+            SqliteStore store(path());
+            QVERIFY(store.write(QStringLiteral("History\\") + text, {{text, text}}));
+        }
+        SqliteStore reopened(path());
+        QCOMPARE(reopened.read(QStringLiteral("History\\") + text, text), text);
+    }
+
+    void missingEntriesReadAsNothing() {
+        SqliteStore store(path());
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
+        QVERIFY(store.readAll(QStringLiteral("History\\Nobody")).empty());
+    }
+
+    void twoConnectionsBothLand() {
+        SqliteStore first(path());
+        SqliteStore second(path());
+        for (int i = 0; i < 20; ++i) {
+            QVERIFY(first.write(QStringLiteral("History\\A"), {{QString::number(i), "first"}}));
+            QVERIFY(second.write(QStringLiteral("History\\A"), {{QString::number(i + 100), "second"}}));
+        }
+        QCOMPARE(first.readAll(QStringLiteral("History\\A")).size(), size_t(40));
+    }
+
+    void damagedFileIsMovedAsideAndKept_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("text file") << QByteArray("LastPlayer=Sam\n");
+        QTest::newRow("random bytes") << QByteArray(8192, '\x5a');
+        QByteArray header("SQLite format 3");
+        header.append('\0');
+        QTest::newRow("header only") << header + QByteArray(100, '\xff');
+    }
+    void damagedFileIsMovedAsideAndKept() {
+        QFETCH(QByteArray, content);
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+
+        SqliteStore store(path());
+        QVERIFY(!store.setAsidePath().isEmpty());
+        QFile aside(store.setAsidePath());
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), content);
+        QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), QString("Sam"));
+    }
+
+    void zeroLengthFileIsAnEmptyStore() {
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        SqliteStore store(path());
+        QVERIFY(store.setAsidePath().isEmpty());
+        QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
+    }
+
+    void unusableLocationGivesAnEmptyUnwritableStore() {
+        QDir().mkpath(path()); // a folder where the file should be
+        SqliteStore store(path());
+        QVERIFY(!store.isOpen());
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
+        QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
+        QVERIFY(QFileInfo(path()).isDir());
+        QDir(path()).removeRecursively();
+    }
+
+    void lockedByAnotherCopyFailsWithoutHarm() {
+        {
+            SqliteStore store(path());
+            QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
+        }
+        const QByteArray before = fileBytes();
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+        SqliteStore store(path(), 50);
+        QVERIFY(store.setAsidePath().isEmpty());
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
+        QVERIFY(!store.write(section, {{"LastPlayer", "Ann"}}));
+
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        QCOMPARE(fileBytes(), before);
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), QString("Sam"));
+    }
+
+    void batchIsAllOrNothing() {
+        SqliteStore store(path());
+        QVERIFY(store.write(section, {{"A", "1"}}));
+        sqlite3 *other = nullptr;
+        sqlite3_open(QFile::encodeName(path()).constData(), &other);
+        // A trigger that refuses the second key makes the batch fail half-way.
+        QCOMPARE(sqlite3_exec(other,
+                              "CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN new.key = 'C'"
+                              " BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(other);
+        QVERIFY(!store.write(section, {{"B", "2"}, {"C", "3"}}));
+        const SettingPairs expected{{"A", "1"}};
+        QCOMPARE(store.readAll(section), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSqliteStore)
+#include "test_sqlite_store.moc"
