@@ -10,7 +10,9 @@
 #include <QScreen>
 
 // Resources of a static library are not registered by themselves.
-static void registerResources() { Q_INIT_RESOURCE(resources); }
+static void registerResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 frmTables::frmTables(Services services, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -36,7 +36,7 @@ struct GameState {
 class frmTables : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit frmTables(Services services, QWidget *parent = nullptr);
 
     GameState gameState() const;
@@ -45,10 +45,10 @@ public:
     void Form_Load();
     void mnuExit_Click();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent *event) override;
 
-private:
+  private:
     void Form_Unload();
 
     void createControls();

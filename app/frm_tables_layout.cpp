@@ -68,15 +68,15 @@ void frmTables::createControls() {
     fillBackground(client, desktopColour());
     setCentralWidget(client);
 
-    lblWelcome = makeLabel(client, QStringLiteral("lblWelcome"), QString::fromUtf16(initialGreeting),
-                           twipsRect(840, 240, 4935, 375), designFont(sansSerif, 9.75, true),
-                           Qt::AlignLeft);
+    lblWelcome =
+        makeLabel(client, QStringLiteral("lblWelcome"), QString::fromUtf16(initialGreeting),
+                  twipsRect(840, 240, 4935, 375), designFont(sansSerif, 9.75, true), Qt::AlignLeft);
     fillBackground(lblWelcome, desktopColour());
     lblWelcome->hide();
 
-    fraOptions = place(new QGroupBox(QStringLiteral("Options"), client),
-                       QStringLiteral("fraOptions"), twipsRect(1080, 240, 3735, 3255),
-                       designFont(sansSerif, 8.25, true));
+    fraOptions =
+        place(new QGroupBox(QStringLiteral("Options"), client), QStringLiteral("fraOptions"),
+              twipsRect(1080, 240, 3735, 3255), designFont(sansSerif, 8.25, true));
     fillBackground(fraOptions, scrollBarColour());
     fraOptions->hide();
 
@@ -90,24 +90,24 @@ void frmTables::createControls() {
     tmrSpeed.setInterval(0);
 
     for (int i = 0; i < tableCount; ++i) {
-        chkTimes[i] = place(new QCheckBox(QStringLiteral("x %1").arg(i + 2), fraOptions),
-                            QStringLiteral("chkTimes_%1").arg(i), tableBoxGeometry(i),
-                            windowFont());
+        chkTimes[i] =
+            place(new QCheckBox(QStringLiteral("x %1").arg(i + 2), fraOptions),
+                  QStringLiteral("chkTimes_%1").arg(i), tableBoxGeometry(i), windowFont());
         chkTimes[i]->setChecked(i < 3);
     }
 
     optNumSumsGroup = new QButtonGroup(this);
     for (int i = 0; i < sumCountChoices; ++i) {
-        optNumSums[i] = place(new QRadioButton(QString::number(sumCounts[i]), fraOptions),
-                              QStringLiteral("optNumSums_%1").arg(i), sumCountButtonGeometry(i),
-                              windowFont());
+        optNumSums[i] =
+            place(new QRadioButton(QString::number(sumCounts[i]), fraOptions),
+                  QStringLiteral("optNumSums_%1").arg(i), sumCountButtonGeometry(i), windowFont());
         optNumSumsGroup->addButton(optNumSums[i], i);
     }
     optNumSums[0]->setChecked(true);
 
-    chkAllTimes = place(new QCheckBox(QStringLiteral("&All"), fraOptions),
-                        QStringLiteral("chkAllTimes"), twipsRect(120, 2760, 615, 375),
-                        windowFont());
+    chkAllTimes =
+        place(new QCheckBox(QStringLiteral("&All"), fraOptions), QStringLiteral("chkAllTimes"),
+              twipsRect(120, 2760, 615, 375), windowFont());
     chkClear = place(new QCheckBox(QStringLiteral("&Clear"), fraOptions),
                      QStringLiteral("chkClear"), twipsRect(1080, 2760, 735, 375), windowFont());
     Label1 = makeLabel(fraOptions, QStringLiteral("Label1"), QStringLiteral("No. of Sums"),
@@ -115,10 +115,10 @@ void frmTables::createControls() {
                        Qt::AlignLeft);
 
     // A vertical rule from (1920, 120) to (1920, 3240).
-    Line1 = place(new QFrame(fraOptions), QStringLiteral("Line1"),
-                  QRect(twipsToPixels(1920), twipsToPixels(120), 1,
-                        twipsToPixels(3240) - twipsToPixels(120)),
-                  windowFont());
+    Line1 = place(
+        new QFrame(fraOptions), QStringLiteral("Line1"),
+        QRect(twipsToPixels(1920), twipsToPixels(120), 1, twipsToPixels(3240) - twipsToPixels(120)),
+        windowFont());
     Line1->setFrameShape(QFrame::VLine);
     Line1->setFrameShadow(QFrame::Plain);
 
@@ -174,12 +174,12 @@ void frmTables::createMenus() {
     mnuOptions = item(mnuGame, "mnuOptions", QStringLiteral("&Options..."),
                       QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSpeed = submenu(mnuGame, new QMenu(QStringLiteral("&Speed"), this), "mnuSpeed");
-    mnuSpeedSlow = item(mnuSpeed, "mnuSpeedSlow", QStringLiteral("&Slow"),
-                        QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSpeedSlow =
+        item(mnuSpeed, "mnuSpeedSlow", QStringLiteral("&Slow"), QKeySequence(Qt::CTRL | Qt::Key_S));
     mnuSpeedMedium = item(mnuSpeed, "mnuSpeedMedium", QStringLiteral("&Medium"),
                           QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuSpeedFast = item(mnuSpeed, "mnuSpeedFast", QStringLiteral("&Fast"),
-                        QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuSpeedFast =
+        item(mnuSpeed, "mnuSpeedFast", QStringLiteral("&Fast"), QKeySequence(Qt::CTRL | Qt::Key_F));
     for (QAction *pace : {mnuSpeedSlow, mnuSpeedMedium, mnuSpeedFast})
         pace->setCheckable(true);
     mnuSpeedSlow->setChecked(true);

@@ -16,7 +16,9 @@ namespace {
 
 const QString options = QStringLiteral("Options");
 
-QString tableKey(int index) { return QStringLiteral("Times %1").arg(index); }
+QString tableKey(int index) {
+    return QStringLiteral("Times %1").arg(index);
+}
 
 Qt::CheckState checkStateFor(int value) {
     switch (value) {
@@ -92,4 +94,6 @@ void frmTables::Form_Unload() {
     QCoreApplication::quit();
 }
 
-void frmTables::mnuExit_Click() { close(); }
+void frmTables::mnuExit_Click() {
+    close();
+}

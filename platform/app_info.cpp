@@ -2,10 +2,18 @@
 
 #include <QCoreApplication>
 
-QString appTitle() { return QStringLiteral("Quorvel"); }
+QString appTitle() {
+    return QStringLiteral("Quorvel");
+}
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+QString programFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-int versionMajor() { return QUORVEL_VERSION_MAJOR; }
+int versionMajor() {
+    return QUORVEL_VERSION_MAJOR;
+}
 
-int versionMinor() { return QUORVEL_VERSION_MINOR; }
+int versionMinor() {
+    return QUORVEL_VERSION_MINOR;
+}

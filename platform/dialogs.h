@@ -9,7 +9,7 @@ enum class MsgIcon { None, Information, Exclamation };
 enum class MsgResult { Ok, Yes, No };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // An empty title means the application title.

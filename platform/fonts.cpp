@@ -14,4 +14,6 @@ QFont designFont(const QString &family, qreal pointSize, bool bold, bool underli
     return font;
 }
 
-QFont windowFont() { return designFont(QStringLiteral("MS Sans Serif"), 8.25); }
+QFont windowFont() {
+    return designFont(QStringLiteral("MS Sans Serif"), 8.25);
+}

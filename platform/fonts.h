@@ -6,8 +6,7 @@
 // Debian ships with the same metrics.
 void installFontSubstitutes();
 
-QFont designFont(const QString &family, qreal pointSize, bool bold = false,
-                 bool underline = false);
+QFont designFont(const QString &family, qreal pointSize, bool bold = false, bool underline = false);
 
 // "MS Sans Serif" 8.25 pt: what a control uses without a font of its own.
 QFont windowFont();

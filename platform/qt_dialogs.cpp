@@ -42,4 +42,6 @@ QString QtDialogs::inputBox(const QString &prompt, const QString &title,
     return accepted ? answer : QString();
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}

@@ -3,7 +3,7 @@
 #include "platform/dialogs.h"
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     MsgResult messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
                          const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,

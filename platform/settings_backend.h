@@ -14,7 +14,7 @@ using SettingPairs = std::vector<std::pair<QString, QString>>;
 // Every call answers rather than throws: a store that cannot be read gives
 // nothing, and a write that did not reach the disk returns false.
 class SettingsBackend {
-public:
+  public:
     virtual ~SettingsBackend() = default;
 
     virtual std::optional<QString> read(const QString &section, const QString &key) = 0;

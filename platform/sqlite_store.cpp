@@ -27,7 +27,7 @@ constexpr const char *upsert =
     " ON CONFLICT (section_folded, key_folded) DO UPDATE SET value = excluded.value";
 
 class Statement {
-public:
+  public:
     Statement(sqlite3 *db, const char *sql) { sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr); }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement &) = delete;
@@ -45,11 +45,13 @@ public:
         return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, index));
     }
 
-private:
+  private:
     sqlite3_stmt *stmt_ = nullptr;
 };
 
-QString folded(const QString &name) { return name.toCaseFolded(); }
+QString folded(const QString &name) {
+    return name.toCaseFolded();
+}
 
 bool isDamage(int code) {
     code &= 0xff;
@@ -69,7 +71,9 @@ SqliteStore::SqliteStore(QString path, int busyTimeoutMs)
     }
 }
 
-SqliteStore::~SqliteStore() { close(); }
+SqliteStore::~SqliteStore() {
+    close();
+}
 
 SqliteStore::OpenResult SqliteStore::open() {
     if (QFileInfo(path_).isDir())
@@ -124,7 +128,8 @@ void SqliteStore::setDamagedFileAside() {
 std::optional<QString> SqliteStore::read(const QString &section, const QString &key) {
     if (!db_)
         return std::nullopt;
-    Statement query(db_, "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2");
+    Statement query(db_,
+                    "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2");
     if (!query.ok())
         return std::nullopt;
     query.bind(1, folded(section));

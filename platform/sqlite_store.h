@@ -8,7 +8,7 @@ struct sqlite3;
 // is moved aside under a dated name and a fresh one is started; a file that
 // cannot be opened at all leaves the store empty and unwritable.
 class SqliteStore : public SettingsBackend {
-public:
+  public:
     explicit SqliteStore(QString path, int busyTimeoutMs = 5000);
     ~SqliteStore() override;
     SqliteStore(const SqliteStore &) = delete;
@@ -22,7 +22,7 @@ public:
     // Where a damaged file was moved, empty when none was.
     QString setAsidePath() const { return setAsidePath_; }
 
-private:
+  private:
     enum class OpenResult { Ready, Damaged, Unavailable };
     OpenResult open();
     void close();

@@ -3,5 +3,9 @@
 #include <QColor>
 
 // The classic desktop scheme the windows were designed against.
-inline QColor desktopColour() { return QColor(0, 128, 128); }
-inline QColor scrollBarColour() { return QColor(192, 192, 192); }
+inline QColor desktopColour() {
+    return QColor(0, 128, 128);
+}
+inline QColor scrollBarColour() {
+    return QColor(192, 192, 192);
+}

@@ -10,13 +10,15 @@
 #include <QRadioButton>
 
 namespace {
-QString actionCaption(QAction *action) { return action->isSeparator() ? "-" : action->text(); }
+QString actionCaption(QAction *action) {
+    return action->isSeparator() ? "-" : action->text();
+}
 } // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void controls_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
@@ -28,44 +30,59 @@ private slots:
 
         const QString sans = "MS Sans Serif";
         const QString comic = "Comic Sans MS";
-        QTest::newRow("lblWelcome") << "lblWelcome" << "Hi PlayerName, I hope you're ready to play ..."
+        QTest::newRow("lblWelcome") << "lblWelcome"
+                                    << "Hi PlayerName, I hope you're ready to play ..."
                                     << QRect(56, 16, 329, 25) << sans << 9.75 << true << false;
-        QTest::newRow("fraOptions") << "fraOptions" << "Options" << QRect(72, 16, 249, 217) << sans
-                                    << 8.25 << true << false;
-        QTest::newRow("fraSum") << "fraSum" << "" << QRect(8, 56, 393, 169) << sans << 8.25
-                                << false << false;
-        QTest::newRow("chkTimes_0") << "chkTimes_0" << "x 2" << QRect(8, 16, 41, 25) << sans
-                                    << 8.25 << false << true;
-        QTest::newRow("chkTimes_6") << "chkTimes_6" << "x 8" << QRect(8, 160, 41, 25) << sans
-                                    << 8.25 << false << true;
-        QTest::newRow("chkTimes_7") << "chkTimes_7" << "x 9" << QRect(72, 16, 41, 25) << sans
-                                    << 8.25 << false << true;
-        QTest::newRow("chkTimes_13") << "chkTimes_13" << "x 15" << QRect(72, 160, 41, 25) << sans
-                                     << 8.25 << false << true;
-        QTest::newRow("optNumSums_0") << "optNumSums_0" << "10" << QRect(144, 32, 41, 25) << sans
-                                      << 8.25 << false << true;
-        QTest::newRow("optNumSums_9") << "optNumSums_9" << "100" << QRect(200, 160, 41, 25)
-                                      << sans << 8.25 << false << true;
-        QTest::newRow("chkAllTimes") << "chkAllTimes" << "&All" << QRect(8, 184, 41, 25) << sans
-                                     << 8.25 << false << true;
-        QTest::newRow("chkClear") << "chkClear" << "&Clear" << QRect(72, 184, 49, 25) << sans
-                                  << 8.25 << false << true;
-        QTest::newRow("Label1") << "Label1" << "No. of Sums" << QRect(136, 16, 81, 17) << sans
-                                << 8.25 << true << true;
-        QTest::newRow("lblNum1") << "lblNum1" << "15" << QRect(40, 16, 81, 49) << comic << 20.25
-                                 << true << true;
-        QTest::newRow("Label2") << "Label2" << "X" << QRect(120, 16, 73, 49) << comic << 20.25
-                                << true << true;
-        QTest::newRow("lblNum2") << "lblNum2" << "15" << QRect(200, 16, 73, 49) << comic << 20.25
-                                 << true << true;
-        QTest::newRow("Label4") << "Label4" << "=" << QRect(264, 16, 73, 49) << comic << 20.25
-                                << true << true;
-        QTest::newRow("txtAnswer") << "txtAnswer" << "225" << QRect(336, 16, 73, 41) << comic
-                                   << 20.25 << true << true;
-        QTest::newRow("lblCorrect") << "lblCorrect" << "Correct: " << QRect(8, 96, 153, 25)
-                                    << comic << 12.0 << true << true;
-        QTest::newRow("lblWrong") << "lblWrong" << "Wrong: " << QRect(8, 128, 153, 25) << comic
-                                  << 12.0 << true << true;
+        QTest::newRow("fraOptions")
+            << "fraOptions"
+            << "Options" << QRect(72, 16, 249, 217) << sans << 8.25 << true << false;
+        QTest::newRow("fraSum") << "fraSum"
+                                << "" << QRect(8, 56, 393, 169) << sans << 8.25 << false << false;
+        QTest::newRow("chkTimes_0")
+            << "chkTimes_0"
+            << "x 2" << QRect(8, 16, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("chkTimes_6")
+            << "chkTimes_6"
+            << "x 8" << QRect(8, 160, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("chkTimes_7")
+            << "chkTimes_7"
+            << "x 9" << QRect(72, 16, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("chkTimes_13")
+            << "chkTimes_13"
+            << "x 15" << QRect(72, 160, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("optNumSums_0")
+            << "optNumSums_0"
+            << "10" << QRect(144, 32, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("optNumSums_9")
+            << "optNumSums_9"
+            << "100" << QRect(200, 160, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("chkAllTimes")
+            << "chkAllTimes"
+            << "&All" << QRect(8, 184, 41, 25) << sans << 8.25 << false << true;
+        QTest::newRow("chkClear") << "chkClear"
+                                  << "&Clear" << QRect(72, 184, 49, 25) << sans << 8.25 << false
+                                  << true;
+        QTest::newRow("Label1") << "Label1"
+                                << "No. of Sums" << QRect(136, 16, 81, 17) << sans << 8.25 << true
+                                << true;
+        QTest::newRow("lblNum1") << "lblNum1"
+                                 << "15" << QRect(40, 16, 81, 49) << comic << 20.25 << true << true;
+        QTest::newRow("Label2") << "Label2"
+                                << "X" << QRect(120, 16, 73, 49) << comic << 20.25 << true << true;
+        QTest::newRow("lblNum2") << "lblNum2"
+                                 << "15" << QRect(200, 16, 73, 49) << comic << 20.25 << true
+                                 << true;
+        QTest::newRow("Label4") << "Label4"
+                                << "=" << QRect(264, 16, 73, 49) << comic << 20.25 << true << true;
+        QTest::newRow("txtAnswer")
+            << "txtAnswer"
+            << "225" << QRect(336, 16, 73, 41) << comic << 20.25 << true << true;
+        QTest::newRow("lblCorrect")
+            << "lblCorrect"
+            << "Correct: " << QRect(8, 96, 153, 25) << comic << 12.0 << true << true;
+        QTest::newRow("lblWrong") << "lblWrong"
+                                  << "Wrong: " << QRect(8, 128, 153, 25) << comic << 12.0 << true
+                                  << true;
     }
     void controls() {
         QFETCH(QString, name);
@@ -149,25 +166,36 @@ private slots:
                  QStringList({"mnuNewGame=&New Game", "mnuCancelGame=&Cancel Game", "mnuSep1=-",
                               "mnuOptions=&Options...", "mnuSpeed=&Speed", "mnuSep2=-",
                               "mnuHistory=&View History", "mnuSep3=-", "mnuExit=E&xit"}));
-        QCOMPARE(items("mnuSpeed"),
-                 QStringList({"mnuSpeedSlow=&Slow", "mnuSpeedMedium=&Medium", "mnuSpeedFast=&Fast"}));
-        QCOMPARE(items("mnuHelp"), QStringList({"mnuHelpAbout=&About", "mnuHelpContents=&Contents"}));
+        QCOMPARE(items("mnuSpeed"), QStringList({"mnuSpeedSlow=&Slow", "mnuSpeedMedium=&Medium",
+                                                 "mnuSpeedFast=&Fast"}));
+        QCOMPARE(items("mnuHelp"),
+                 QStringList({"mnuHelpAbout=&About", "mnuHelpContents=&Contents"}));
     }
 
     void shortcutsAndMarks_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("shortcut");
         QTest::addColumn<bool>("checked");
-        QTest::newRow("new") << "mnuNewGame" << "F2" << false;
-        QTest::newRow("cancel") << "mnuCancelGame" << "F9" << false;
-        QTest::newRow("options") << "mnuOptions" << "Ctrl+O" << false;
-        QTest::newRow("slow") << "mnuSpeedSlow" << "Ctrl+S" << true;
-        QTest::newRow("medium") << "mnuSpeedMedium" << "Ctrl+M" << false;
-        QTest::newRow("fast") << "mnuSpeedFast" << "Ctrl+F" << false;
-        QTest::newRow("history") << "mnuHistory" << "Ctrl+H" << false;
-        QTest::newRow("exit") << "mnuExit" << "Ctrl+X" << false;
-        QTest::newRow("about") << "mnuHelpAbout" << "" << false;
-        QTest::newRow("contents") << "mnuHelpContents" << "" << false;
+        QTest::newRow("new") << "mnuNewGame"
+                             << "F2" << false;
+        QTest::newRow("cancel") << "mnuCancelGame"
+                                << "F9" << false;
+        QTest::newRow("options") << "mnuOptions"
+                                 << "Ctrl+O" << false;
+        QTest::newRow("slow") << "mnuSpeedSlow"
+                              << "Ctrl+S" << true;
+        QTest::newRow("medium") << "mnuSpeedMedium"
+                                << "Ctrl+M" << false;
+        QTest::newRow("fast") << "mnuSpeedFast"
+                              << "Ctrl+F" << false;
+        QTest::newRow("history") << "mnuHistory"
+                                 << "Ctrl+H" << false;
+        QTest::newRow("exit") << "mnuExit"
+                              << "Ctrl+X" << false;
+        QTest::newRow("about") << "mnuHelpAbout"
+                               << "" << false;
+        QTest::newRow("contents") << "mnuHelpContents"
+                                  << "" << false;
     }
     void shortcutsAndMarks() {
         QFETCH(QString, name);
@@ -189,7 +217,9 @@ private slots:
             expected << QStringLiteral("chkTimes_%1").arg(i);
         for (int i = 0; i < sumCountChoices; ++i)
             expected << QStringLiteral("optNumSums_%1").arg(i);
-        expected << "txtAnswer" << "chkAllTimes" << "chkClear";
+        expected << "txtAnswer"
+                 << "chkAllTimes"
+                 << "chkClear";
         QStringList visited;
         QWidget *widget = fx.control("chkTimes_0");
         for (int i = 0; i < expected.size(); ++i, widget = widget->nextInFocusChain()) {

@@ -7,7 +7,7 @@
 class TestSettings : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void flags_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("defaultValue");

@@ -22,17 +22,17 @@ class TestSqliteStore : public QObject {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private slots:
+  private slots:
     void init() {
         QFile::remove(path());
-        for (const QString &name : QDir(dir_.filePath(QStringLiteral("Quorvel"))).entryList(QDir::Files))
+        for (const QString &name :
+             QDir(dir_.filePath(QStringLiteral("Quorvel"))).entryList(QDir::Files))
             QFile::remove(dir_.filePath(QStringLiteral("Quorvel/") + name));
     }
 
     void overwriteKeepsPlaceInOrder() {
         SqliteStore store(path());
-        QVERIFY(store.write(QStringLiteral("History\\Sam"),
-                            {{"b", "1"}, {"a", "2"}, {"c", "3"}}));
+        QVERIFY(store.write(QStringLiteral("History\\Sam"), {{"b", "1"}, {"a", "2"}, {"c", "3"}}));
         QVERIFY(store.write(QStringLiteral("History\\Sam"), {{"a", "changed"}}));
         const SettingPairs expected{{"b", "1"}, {"a", "changed"}, {"c", "3"}};
         QCOMPARE(store.readAll(QStringLiteral("History\\Sam")), expected);
@@ -41,10 +41,14 @@ private slots:
     void namesIgnoreLetterCaseAndKeepFirstSpelling_data() {
         QTest::addColumn<QString>("written");
         QTest::addColumn<QString>("asked");
-        QTest::newRow("ascii") << "History\\Sam" << "HISTORY\\sam";
-        QTest::newRow("accented") << "History\\Émile" << "history\\émile";
-        QTest::newRow("greek") << "History\\ΣΟΦΙΑ" << "History\\σοφια";
-        QTest::newRow("cyrillic") << "History\\Борис" << "History\\БОРИС";
+        QTest::newRow("ascii") << "History\\Sam"
+                               << "HISTORY\\sam";
+        QTest::newRow("accented") << "History\\Émile"
+                                  << "history\\émile";
+        QTest::newRow("greek") << "History\\ΣΟΦΙΑ"
+                               << "History\\σοφια";
+        QTest::newRow("cyrillic") << "History\\Борис"
+                                  << "History\\БОРИС";
     }
     void namesIgnoreLetterCaseAndKeepFirstSpelling() {
         QFETCH(QString, written);
@@ -89,7 +93,8 @@ private slots:
         SqliteStore second(path());
         for (int i = 0; i < 20; ++i) {
             QVERIFY(first.write(QStringLiteral("History\\A"), {{QString::number(i), "first"}}));
-            QVERIFY(second.write(QStringLiteral("History\\A"), {{QString::number(i + 100), "second"}}));
+            QVERIFY(
+                second.write(QStringLiteral("History\\A"), {{QString::number(i + 100), "second"}}));
         }
         QCOMPARE(first.readAll(QStringLiteral("History\\A")).size(), size_t(40));
     }

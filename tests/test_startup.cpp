@@ -17,7 +17,7 @@ QStringList optionReads(const FakeStore &store) {
 class TestStartup : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void promptRepeatsUntilANameIsGiven_data() {
         QTest::addColumn<QStringList>("answers");
         QTest::addColumn<QString>("name");
@@ -50,11 +50,11 @@ private slots:
         WindowFixture fx;
         fx.dialogs.inputAnswers = {"", "Sam"};
         fx.make().Form_Load();
-        const QStringList expected{"LastPlayer",  "LastPlayer", "SlowSpeed", "MediumSpeed",
-                                   "FastSpeed",   "MaximumSums", "Times 0",  "Times 1",
-                                   "Times 2",     "Times 3",    "Times 4",   "Times 5",
-                                   "Times 6",     "Times 7",    "Times 8",   "Times 9",
-                                   "Times 10",    "Times 11",   "Times 12",  "Times 13"};
+        const QStringList expected{"LastPlayer", "LastPlayer",  "SlowSpeed", "MediumSpeed",
+                                   "FastSpeed",  "MaximumSums", "Times 0",   "Times 1",
+                                   "Times 2",    "Times 3",     "Times 4",   "Times 5",
+                                   "Times 6",    "Times 7",     "Times 8",   "Times 9",
+                                   "Times 10",   "Times 11",    "Times 12",  "Times 13"};
         QCOMPARE(optionReads(fx.store), expected);
     }
 
@@ -141,8 +141,9 @@ private slots:
             {"FastSpeed", "False"},
             {"MaximumSums", "-3"}};
         for (int i = 0; i < tableCount; ++i)
-            expected.emplace_back(QStringLiteral("Times %1").arg(i),
-                                  i == 4 ? "1" : i == 9 ? "2" : "0");
+            expected.emplace_back(QStringLiteral("Times %1").arg(i), i == 4   ? "1"
+                                                                     : i == 9 ? "2"
+                                                                              : "0");
         QCOMPARE(fx.store.writeLog.size(), expected.size());
         for (size_t i = 0; i < expected.size(); ++i) {
             QCOMPARE(fx.store.writeLog[i].section, options);

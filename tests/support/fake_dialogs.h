@@ -10,7 +10,7 @@
 
 // Answers every dialog from a script and records what was asked.
 class FakeDialogs : public Dialogs {
-public:
+  public:
     struct Message {
         QString text;
         MsgButtons buttons;

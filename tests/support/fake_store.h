@@ -7,7 +7,7 @@
 
 // An in-memory store that records every call and can be told to fail.
 class FakeStore : public SettingsBackend {
-public:
+  public:
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
@@ -27,6 +27,6 @@ public:
     bool failWrites = false;
     bool failReads = false;
 
-private:
+  private:
     Entry *find(const QString &section, const QString &key);
 };

@@ -26,8 +26,7 @@ struct WindowFixture {
         return *window;
     }
 
-    template <typename T = QWidget>
-    T *control(const QString &name) const {
+    template <typename T = QWidget> T *control(const QString &name) const {
         T *found = window->findChild<T *>(name);
         if (!found)
             qFatal("no control named %s", qPrintable(name));
