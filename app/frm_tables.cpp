@@ -38,6 +38,7 @@ GameState frmTables::gameState() const {
 
 void frmTables::connectEvents() {
     connect(mnuExit, &QAction::triggered, this, &frmTables::mnuExit_Click);
+    connect(mnuHistory, &QAction::triggered, this, &frmTables::mnuHistory_Click);
     // A box greyed by a stored value becomes an ordinary two-state box once clicked.
     for (QCheckBox *box : chkTimes)
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });

@@ -45,6 +45,9 @@ class frmTables : public QMainWindow {
     void Form_Load();
     void mnuExit_Click();
 
+    // The history viewer (history/).
+    void mnuHistory_Click();
+
   protected:
     void closeEvent(QCloseEvent *event) override;
 

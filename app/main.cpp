@@ -1,8 +1,12 @@
 #include "app/frm_tables.h"
 #include "platform/app_info.h"
+#include "platform/detached_process_starter.h"
 #include "platform/fonts.h"
+#include "platform/local_file_system.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_modal_runner.h"
 #include "platform/sqlite_store.h"
+#include "platform/stand_in_registry.h"
 #include "platform/store_location.h"
 
 #include <QApplication>
@@ -14,7 +18,11 @@ int main(int argc, char *argv[]) {
 
     QtDialogs dialogs;
     SqliteStore store(settingsFilePath(appTitle()));
-    frmTables window(Services{dialogs, store});
+    QtModalRunner modal;
+    StandInRegistry registry;
+    LocalFileSystem files;
+    DetachedProcessStarter processes;
+    frmTables window(Services{dialogs, store, modal, registry, files, processes});
     window.Form_Load();
     return QApplication::exec();
 }

@@ -2,6 +2,10 @@
 
 #include "app/frm_tables.h"
 #include "fake_dialogs.h"
+#include "fake_file_system.h"
+#include "fake_modal_runner.h"
+#include "fake_process_starter.h"
+#include "fake_registry.h"
 #include "fake_store.h"
 
 #include <QAction>
@@ -13,10 +17,15 @@
 struct WindowFixture {
     FakeDialogs dialogs;
     FakeStore store;
+    FakeModalRunner modal;
+    FakeRegistry registry;
+    FakeFileSystem files;
+    FakeProcessStarter processes;
     std::unique_ptr<frmTables> window;
 
     frmTables &make() {
-        window = std::make_unique<frmTables>(Services{dialogs, store});
+        window = std::make_unique<frmTables>(
+            Services{dialogs, store, modal, registry, files, processes});
         return *window;
     }
     // Makes the window and runs start-up with this name typed at the prompt.

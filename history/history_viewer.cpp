@@ -1,0 +1,42 @@
+// "View History": one message box per finished game of the current player.
+#include "app/frm_tables.h"
+
+#include "history/history_text.h"
+#include "history/record_counter.h"
+#include "platform/app_info.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+
+#include <stdexcept>
+
+namespace {
+
+// Returns false when there is nothing to show or showing it failed part-way;
+// the caller then says there is no history, whatever was already shown.
+bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString &playerName) {
+    try {
+        const std::optional<SettingPairs> rows = GetAllSettings(store, historySection(playerName));
+        if (!rows)
+            return false;
+        const qint16 count = recordCounter(qsizetype(rows->size()));
+        for (qint16 index = 0; index < count; ++index) {
+            const auto &[key, record] = (*rows)[std::size_t(index)];
+            const MsgResult answer =
+                dialogs.messageBox(historyText(record), MsgButtons::YesNo, MsgIcon::Information,
+                                   historyTitle(playerName, index + 1, count, key));
+            if (answer == MsgResult::No)
+                break;
+        }
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+} // namespace
+
+void frmTables::mnuHistory_Click() {
+    if (!pageThroughHistory(services_.dialogs, services_.store, PlayerName))
+        services_.dialogs.messageBox(noHistoryText(PlayerName), MsgButtons::Ok,
+                                     MsgIcon::Exclamation, appTitle());
+}

@@ -1,0 +1,8 @@
+#include "platform/detached_process_starter.h"
+
+#include <QProcess>
+
+bool DetachedProcessStarter::startProgram(const QString &path) {
+    // The path is the whole program name, never split at blanks.
+    return QProcess::startDetached(path, {});
+}

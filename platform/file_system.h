@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The few questions the program asks of the file system.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // True for an ordinary file: not a folder, not a hidden file.
+    virtual bool fileExists(const QString &path) = 0;
+    // Nothing when the file is missing or cannot be read.
+    virtual std::optional<QByteArray> readFile(const QString &path) = 0;
+};

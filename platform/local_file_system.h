@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+class LocalFileSystem : public FileSystem {
+  public:
+    bool fileExists(const QString &path) override;
+    std::optional<QByteArray> readFile(const QString &path) override;
+};

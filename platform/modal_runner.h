@@ -1,0 +1,11 @@
+#pragma once
+
+class QDialog;
+
+// Shows a window modally and returns once it has been closed. Tests hand in a
+// runner that plays the user's part instead of blocking.
+class ModalRunner {
+  public:
+    virtual ~ModalRunner() = default;
+    virtual void runModal(QDialog &dialog) = 0;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/modal_runner.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <functional>
+
+// Plays the user's part while a window is open modally: runs whileOpen, then
+// returns as if the window had been closed.
+class FakeModalRunner : public ModalRunner {
+  public:
+    void runModal(QDialog &dialog) override {
+        ++opened;
+        lastParent = dialog.parentWidget();
+        if (whileOpen)
+            whileOpen(dialog);
+    }
+
+    std::function<void(QDialog &)> whileOpen;
+    int opened = 0;
+    QPointer<QWidget> lastParent;
+};
