@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/sqlite_store.h"
+#include "support/window_fixture.h"
+
+// A real store on disk that remembers whether any write to it failed, since
+// the program does not say when its shut-down batch could not be saved.
+class WatchedStore : public SettingsBackend {
+  public:
+    explicit WatchedStore(const QString &path) : store_(path) {}
+
+    std::optional<QString> read(const QString &section, const QString &key) override {
+        return store_.read(section, key);
+    }
+    SettingPairs readAll(const QString &section) override { return store_.readAll(section); }
+    bool write(const QString &section, const SettingPairs &pairs) override {
+        const bool ok = store_.write(section, pairs);
+        writeFailed = writeFailed || !ok;
+        return ok;
+    }
+
+    SqliteStore &store() { return store_; }
+    bool writeFailed = false;
+
+  private:
+    SqliteStore store_;
+};
+
+// The main window with the test fakes for everything but its store.
+struct StoreWindow : WindowFixture {
+    explicit StoreWindow(const QString &storePath) : disk(storePath) {}
+
+    WatchedStore disk;
+
+    // Makes the window and runs start-up with this name typed at the prompt.
+    frmTables &startOnDisk(const QString &name) {
+        window = std::make_unique<frmTables>(
+            Services{dialogs, disk, clock, random, modal, registry, files, processes});
+        dialogs.inputAnswers.push_back(name);
+        window->Form_Load();
+        return *window;
+    }
+};

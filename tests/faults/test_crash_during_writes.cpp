@@ -1,0 +1,161 @@
+// Kills the program's writes at random moments: the store must come back
+// sound, holding the state from just before or just after the write.
+#include "platform/sqlite_store.h"
+#include "program_writes.h"
+#include "write_killer.h"
+#include "writer_process.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+using namespace std::chrono;
+namespace pw = program_writes;
+
+namespace {
+
+const QString player = QStringLiteral("Sam");
+
+QString integrityCheck(const QString &path) {
+    sqlite3 *db = nullptr;
+    QString result = QStringLiteral("cannot open");
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
+        SQLITE_OK) {
+        sqlite3_stmt *check = nullptr;
+        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
+        result =
+            sqlite3_step(check) == SQLITE_ROW
+                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
+                : QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(check);
+    }
+    sqlite3_close(db);
+    return result;
+}
+
+// A journal whose header has been synced: the next opening must roll it back.
+bool hotJournalLeft(const QString &path) {
+    QFile journal(path + QStringLiteral("-journal"));
+    return journal.open(QIODevice::ReadOnly) && journal.read(8).count('\0') < 8;
+}
+
+int runCount() {
+    bool ok = false;
+    const int runs = qEnvironmentVariableIntValue("QUORVEL_CRASH_RUNS", &ok);
+    return ok ? runs : 60;
+}
+
+} // namespace
+
+class TestCrashDuringWrites : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString path() const { return dir_.filePath(QStringLiteral("Quorvel/settings.sqlite")); }
+    std::mt19937 random_{std::random_device{}()};
+
+    // The state on disk, as the tests know it.
+    std::optional<unsigned> options_;
+    SettingPairs records_;
+    int nextRecord_ = 0;
+
+    // The command that makes one write: the shut-down batch or a game's record.
+    QByteArray prepareWrite(WriterProcess &writer, bool shutdown, unsigned &newState) {
+        if (!shutdown)
+            return "record " + QByteArray::number(nextRecord_);
+        // Every flag differs from the stored one, so a torn batch cannot pass for whole.
+        newState = ~options_.value_or(0) & pw::allBits;
+        writer.send("state " + QByteArray::number(newState));
+        return writer.reply() == "ok" ? QByteArray("exit") : QByteArray();
+    }
+
+    // Is the store in the old state or the new one? Updates what is known.
+    bool holdsOldOrNew(bool shutdown, unsigned newState, bool &isNew) {
+        SqliteStore store(path());
+        if (!store.setAsidePath().isEmpty())
+            return false;
+        if (shutdown) {
+            const SettingPairs stored = store.readAll(QStringLiteral("Options"));
+            isNew = stored == pw::options(player, newState);
+            if (isNew)
+                options_ = newState;
+            return isNew || stored == (options_ ? pw::options(player, *options_) : SettingPairs());
+        }
+        SettingPairs stored = store.readAll(pw::historySection(player));
+        isNew = stored.size() == records_.size() + 1 && stored.back() == pw::record(nextRecord_);
+        if (isNew)
+            stored.pop_back();
+        if (stored != records_)
+            return false;
+        if (isNew)
+            records_.push_back(pw::record(nextRecord_));
+        ++nextRecord_;
+        return true;
+    }
+
+    // How long a write of this kind keeps its journal here, from unkilled ones.
+    microseconds timeWrites(bool shutdown) {
+        microseconds longest{};
+        for (int i = 0; i < 3; ++i)
+            longest = std::max(longest, timeWrite(shutdown));
+        return longest;
+    }
+    microseconds timeWrite(bool shutdown) {
+        WriterProcess writer(path(), player);
+        if (writer.reply() != "ready")
+            return {};
+        unsigned newState = 0;
+        const QByteArray command = prepareWrite(writer, shutdown, newState);
+        WriteKiller watch(path());
+        writer.send(command);
+        const microseconds took = watch.timeNextWrite();
+        const bool done = shutdown ? writer.finished() : writer.reply() == "ok";
+        bool isNew = false;
+        return done && holdsOldOrNew(shutdown, newState, isNew) && isNew ? took : microseconds{};
+    }
+
+  private slots:
+    void killedWriteLeavesOldOrNewState() {
+        QVERIFY(dir_.isValid());
+        const microseconds window[] = {timeWrites(false), timeWrites(true)};
+        QVERIFY(window[0].count() > 0 && window[1].count() > 0);
+        qInfo("longest unkilled write: a record %lld us, the shut-down batch %lld us",
+              qlonglong(window[0].count()), qlonglong(window[1].count()));
+
+        const int runs = runCount();
+        int during = 0, after = 0, hot = 0, becameNew = 0;
+        for (int run = 0; run < runs; ++run) {
+            const bool shutdown = run % 2 == 1;
+            WriterProcess writer(path(), player);
+            QCOMPARE(writer.reply(), QByteArray("ready"));
+            unsigned newState = 0;
+            const QByteArray command = prepareWrite(writer, shutdown, newState);
+            QVERIFY(!command.isEmpty());
+
+            WriteKiller killer(path());
+            writer.send(command);
+            // A little past the usual end, so some kills land just after the write.
+            const auto outcome =
+                killer.killDuringNextWrite(pid_t(writer.pid()), window[shutdown] * 5 / 4, random_);
+            QVERIFY2(outcome != WriteKiller::Outcome::NoWrite, "the write never began");
+            (outcome == WriteKiller::Outcome::DuringWrite ? during : after) += 1;
+            hot += hotJournalLeft(path());
+
+            const QString integrity = integrityCheck(path());
+            QVERIFY2(integrity == QLatin1String("ok"), qPrintable(integrity));
+            bool isNew = false;
+            QVERIFY2(holdsOldOrNew(shutdown, newState, isNew),
+                     qPrintable(QStringLiteral("run %1 (%2) left a mixed state")
+                                    .arg(run)
+                                    .arg(shutdown ? "shut-down" : "record")));
+            becameNew += isNew;
+        }
+        qInfo("%d runs: %d killed during the write (%d leaving a journal to roll back), %d just "
+              "after it; store sound every time, %d held the new state, %d the old",
+              runs, during, hot, after, becameNew, runs - becameNew);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCrashDuringWrites)
+#include "test_crash_during_writes.moc"
