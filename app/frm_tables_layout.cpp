@@ -135,6 +135,7 @@ void frmTables::createControls() {
     txtAnswer = place(new QLineEdit(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
                       twipsRect(5040, 240, 1095, 615), designFont(comicSans, 20.25, true, true));
     txtAnswer->setMaxLength(3);
+    txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
     txtAnswer->setAlignment(Qt::AlignCenter);
     QPalette answerPalette = txtAnswer->palette();
     answerPalette.setColor(QPalette::Base, scrollBarColour());
@@ -163,6 +164,8 @@ void frmTables::createMenus() {
     auto submenu = [](QWidget *owner, QMenu *menu, const char *name) {
         menu->setObjectName(QLatin1String(name));
         menu->menuAction()->setObjectName(QLatin1String(name));
+        // A screen reader names an open menu by this; Qt leaves it empty.
+        menu->setAccessibleName(menu->menuAction()->iconText());
         owner->addAction(menu->menuAction());
         return menu;
     };

@@ -1,0 +1,12 @@
+#include "app/sum_announcement.h"
+
+#include <QString>
+#include <QWidget>
+
+void announceSum(QWidget &answerBox, int number, int count, const QString &table,
+                 const QString &multiplier) {
+    // The sum's number makes the text differ from the last one even when the
+    // same sum comes up twice running; an unchanged text would not be spoken.
+    answerBox.setAccessibleDescription(
+        QStringLiteral("Sum %1 of %2: %3 times %4").arg(number).arg(count).arg(table, multiplier));
+}

@@ -1,0 +1,150 @@
+#include "app/sum_announcement.h"
+#include "platform/qt_dialogs.h"
+#include "support/window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTimer>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <functional>
+#include <set>
+
+namespace {
+
+// What a screen reader is told, in order.
+struct Told {
+    QAccessible::Event type;
+    QObject *object;
+    QString description;
+};
+std::vector<Told> told;
+
+void record(QAccessibleEvent *event) {
+    QAccessibleInterface *face = event->accessibleInterface();
+    told.push_back(
+        {event->type(), event->object(), face ? face->text(QAccessible::Description) : QString()});
+}
+
+// The roles a player meets and a screen reader has to put a name to.
+const std::set<QAccessible::Role> namedRoles = {
+    QAccessible::Window,       QAccessible::Dialog,   QAccessible::AlertMessage,
+    QAccessible::PopupMenu,    QAccessible::MenuItem, QAccessible::StaticText,
+    QAccessible::EditableText, QAccessible::Button,   QAccessible::CheckBox,
+    QAccessible::RadioButton};
+
+// Every object on screen under `face` that a screen reader could not name, or
+// whose role it cannot tell.
+QStringList unnamed(QAccessibleInterface *face) {
+    QStringList found;
+    if (face->state().invisible)
+        return found;
+    const QString what = face->object() ? face->object()->objectName() : QString();
+    if (face->role() == QAccessible::NoRole)
+        found << what + " has no role";
+    else if (namedRoles.count(face->role()) && face->text(QAccessible::Name).trimmed().isEmpty())
+        found << QStringLiteral("%1 (role %2) has no name").arg(what).arg(face->role());
+    for (int i = 0; i < face->childCount(); ++i)
+        found << unnamed(face->child(i));
+    return found;
+}
+
+// The unnamed objects of the modal window that `open` puts up, which is then closed.
+QStringList unnamedInModal(const std::function<void()> &open) {
+    QStringList found{QStringLiteral("no modal window came up")};
+    QTimer::singleShot(0, [&found] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        found = unnamed(QAccessible::queryAccessibleInterface(modal));
+        modal->close();
+    });
+    open();
+    return found;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() {
+        QAccessible::installUpdateHandler(record);
+        // What a screen reader's arrival does on a desktop.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    }
+    void init() { told.clear(); }
+
+    void mainWindowControlsAreNamed() {
+        WindowFixture fx;
+        fx.start().show();
+        // Both panels and every menu, as a player meets them in turn.
+        fx.control("fraOptions")->show();
+        fx.control("fraSum")->show();
+        QStringList found = unnamed(QAccessible::queryAccessibleInterface(fx.window.get()));
+        for (QMenu *menu : fx.window->findChildren<QMenu *>()) {
+            menu->popup({});
+            found << unnamed(QAccessible::queryAccessibleInterface(menu));
+            menu->hide();
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    void answerBoxIsNamed() {
+        WindowFixture fx;
+        fx.make();
+        QAccessibleInterface *box =
+            QAccessible::queryAccessibleInterface(fx.control<QLineEdit>("txtAnswer"));
+        QCOMPARE(box->role(), QAccessible::EditableText);
+        QCOMPARE(box->text(QAccessible::Name), QString("Your answer"));
+    }
+
+    void dialogsAreNamed_data() {
+        QTest::addColumn<std::function<void()>>("open");
+        static QtDialogs dialogs;
+        QTest::newRow("message") << std::function<void()>([] {
+            dialogs.messageBox("Game cancelled by request!", MsgButtons::Ok, MsgIcon::None, {});
+        });
+        QTest::newRow("question") << std::function<void()>([] {
+            dialogs.messageBox("View Next?", MsgButtons::YesNo, MsgIcon::Information, "Ann");
+        });
+        QTest::newRow("name prompt") << std::function<void()>(
+            [] { dialogs.inputBox("What is your name?", "Quorvel", "Sam"); });
+    }
+    void dialogsAreNamed() {
+        QFETCH(std::function<void()>, open);
+        const QStringList found = unnamedInModal(open);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    void messageBoxIsAnAlert() {
+        QtDialogs dialogs;
+        QAccessible::Role role = QAccessible::NoRole;
+        QTimer::singleShot(0, [&role] {
+            QWidget *modal = QApplication::activeModalWidget();
+            role = QAccessible::queryAccessibleInterface(modal)->role();
+            modal->close();
+        });
+        dialogs.messageBox("No history for Ann!", MsgButtons::Ok, MsgIcon::Exclamation, {});
+        QCOMPARE(role, QAccessible::AlertMessage);
+    }
+
+    void eachSumIsAnnounced() {
+        QLineEdit box;
+        announceSum(box, 1, 10, "7", "8");
+        announceSum(box, 2, 10, "7", "8");
+        QStringList spoken;
+        for (const Told &event : told)
+            if (event.type == QAccessible::DescriptionChanged && event.object == &box)
+                spoken << event.description;
+        QCOMPARE(spoken, QStringList({"Sum 1 of 10: 7 times 8", "Sum 2 of 10: 7 times 8"}));
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"
