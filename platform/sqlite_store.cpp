@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sqlite3.h>
 
@@ -25,6 +26,11 @@ constexpr const char *upsert =
     "INSERT INTO settings (section, key, value, section_folded, key_folded)"
     " VALUES (?1, ?2, ?3, ?4, ?5)"
     " ON CONFLICT (section_folded, key_folded) DO UPDATE SET value = excluded.value";
+
+constexpr const char *selectValue =
+    "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2";
+constexpr const char *selectSection =
+    "SELECT key, value FROM settings WHERE section_folded = ?1 ORDER BY id";
 
 class Statement {
   public:
@@ -68,6 +74,8 @@ SqliteStore::SqliteStore(QString path, int busyTimeoutMs)
         setDamagedFileAside();
         if (open() != OpenResult::Ready)
             close();
+        else if (!setAsidePath_.isEmpty())
+            salvage(setAsidePath_);
     }
 }
 
@@ -92,14 +100,21 @@ SqliteStore::OpenResult SqliteStore::open() {
     sqlite3_extended_result_codes(db_, 1);
     exec("PRAGMA synchronous = FULL");
 
-    Statement check(db_, "PRAGMA quick_check(1)");
+    // Not quick_check: it does not compare the index with the table, and writes
+    // through a damaged index go on to damage the file further.
+    Statement check(db_, "PRAGMA integrity_check(1)");
     if (!check.ok())
         return isDamage(sqlite3_errcode(db_)) ? OpenResult::Damaged : OpenResult::Ready;
     const int rc = check.step();
     if (isDamage(rc) || (rc == SQLITE_ROW && check.column(0) != QLatin1String("ok")))
         return OpenResult::Damaged;
-    if (!exec(createTable) && isDamage(sqlite3_errcode(db_)))
-        return OpenResult::Damaged;
+    if (!exec(createTable))
+        return isDamage(sqlite3_errcode(db_)) ? OpenResult::Damaged : OpenResult::Ready;
+    // A damaged table definition can pass the check yet lack what the store uses.
+    for (const char *sql : {upsert, selectValue, selectSection}) {
+        if (!Statement(db_, sql).ok())
+            return OpenResult::Damaged;
+    }
     return OpenResult::Ready;
 }
 
@@ -125,11 +140,28 @@ void SqliteStore::setDamagedFileAside() {
         QFile::rename(path_ + QLatin1String(suffix), aside + QLatin1String(suffix));
 }
 
+void SqliteStore::salvage(const QString &damaged) {
+    // Immutable: the damaged file is only read, without locks or its journal.
+    const QByteArray uri = QUrl::fromLocalFile(damaged).toEncoded() + "?immutable=1";
+    sqlite3 *old = nullptr;
+    std::vector<Row> rows;
+    if (sqlite3_open_v2(uri.constData(), &old, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
+        SQLITE_OK) {
+        // Lets a file shorter than its header says be read as far as it goes.
+        sqlite3_exec(old, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
+        // A scan stops at the first damage it meets.
+        Statement query(old, "SELECT section, key, value FROM settings ORDER BY id");
+        while (query.ok() && query.step() == SQLITE_ROW)
+            rows.push_back({query.column(0), query.column(1), query.column(2)});
+    }
+    sqlite3_close_v2(old);
+    writeRows(rows);
+}
+
 std::optional<QString> SqliteStore::read(const QString &section, const QString &key) {
     if (!db_)
         return std::nullopt;
-    Statement query(db_,
-                    "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2");
+    Statement query(db_, selectValue);
     if (!query.ok())
         return std::nullopt;
     query.bind(1, folded(section));
@@ -143,7 +175,7 @@ SettingPairs SqliteStore::readAll(const QString &section) {
     SettingPairs pairs;
     if (!db_)
         return pairs;
-    Statement query(db_, "SELECT key, value FROM settings WHERE section_folded = ?1 ORDER BY id");
+    Statement query(db_, selectSection);
     if (!query.ok())
         return pairs;
     query.bind(1, folded(section));
@@ -153,16 +185,24 @@ SettingPairs SqliteStore::readAll(const QString &section) {
 }
 
 bool SqliteStore::write(const QString &section, const SettingPairs &pairs) {
+    std::vector<Row> rows;
+    rows.reserve(pairs.size());
+    for (const auto &[key, value] : pairs)
+        rows.push_back({section, key, value});
+    return writeRows(rows);
+}
+
+bool SqliteStore::writeRows(const std::vector<Row> &rows) {
     if (!db_ || !exec("BEGIN IMMEDIATE"))
         return false;
     Statement insert(db_, upsert);
     bool ok = insert.ok();
-    for (auto it = pairs.begin(); ok && it != pairs.end(); ++it) {
-        insert.bind(1, section);
-        insert.bind(2, it->first);
-        insert.bind(3, it->second);
-        insert.bind(4, folded(section));
-        insert.bind(5, folded(it->first));
+    for (auto it = rows.begin(); ok && it != rows.end(); ++it) {
+        insert.bind(1, it->section);
+        insert.bind(2, it->key);
+        insert.bind(3, it->value);
+        insert.bind(4, folded(it->section));
+        insert.bind(5, folded(it->key));
         ok = insert.step() == SQLITE_DONE;
         insert.reset();
     }

@@ -5,8 +5,9 @@
 struct sqlite3;
 
 // The settings kept in one SQLite file. A file that is not a sound database
-// is moved aside under a dated name and a fresh one is started; a file that
-// cannot be opened at all leaves the store empty and unwritable.
+// is moved aside under a dated name and a fresh one is started with what can
+// still be read from it; a file that cannot be opened at all leaves the store
+// empty and unwritable.
 class SqliteStore : public SettingsBackend {
   public:
     explicit SqliteStore(QString path, int busyTimeoutMs = 5000);
@@ -23,11 +24,18 @@ class SqliteStore : public SettingsBackend {
     QString setAsidePath() const { return setAsidePath_; }
 
   private:
+    struct Row {
+        QString section;
+        QString key;
+        QString value;
+    };
     enum class OpenResult { Ready, Damaged, Unavailable };
     OpenResult open();
     void close();
     bool exec(const char *sql);
     void setDamagedFileAside();
+    void salvage(const QString &damaged);
+    bool writeRows(const std::vector<Row> &rows);
 
     QString path_;
     int busyTimeoutMs_;
