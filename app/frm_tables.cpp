@@ -1,8 +1,11 @@
 #include "app/frm_tables.h"
 
+#include "drill/answer_box.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
 
+#include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -39,6 +42,19 @@ GameState frmTables::gameState() const {
 void frmTables::connectEvents() {
     connect(mnuExit, &QAction::triggered, this, &frmTables::mnuExit_Click);
     connect(mnuHistory, &QAction::triggered, this, &frmTables::mnuHistory_Click);
+    connect(mnuOptions, &QAction::triggered, this, &frmTables::mnuOptions_Click);
+    // Clicks, not value changes: resetting its own value must not run the handler again.
+    connect(chkAllTimes, &QCheckBox::clicked, this, &frmTables::chkAllTimes_Click);
+    connect(chkClear, &QCheckBox::clicked, this, &frmTables::chkClear_Click);
+    connect(optNumSumsGroup, &QButtonGroup::idClicked, this, &frmTables::optNumSums_Click);
+    connect(mnuSpeedSlow, &QAction::triggered, this, &frmTables::mnuSpeedSlow_Click);
+    connect(mnuSpeedMedium, &QAction::triggered, this, &frmTables::mnuSpeedMedium_Click);
+    connect(mnuSpeedFast, &QAction::triggered, this, &frmTables::mnuSpeedFast_Click);
+    connect(mnuNewGame, &QAction::triggered, this, &frmTables::mnuNewGame_Click);
+    connect(mnuCancelGame, &QAction::triggered, this, &frmTables::mnuCancelGame_Click);
+    connect(&tmrSpeed, &PacingTimer::timeout, this, &frmTables::tmrSpeed_Timer);
+    txtAnswer->setKeyPressHandler([this](int &keyAscii) { txtAnswer_KeyPress(keyAscii); });
+    txtAnswer->setGotFocusHandler([this] { txtAnswer_GotFocus(); });
     // A box greyed by a stored value becomes an ordinary two-state box once clicked.
     for (QCheckBox *box : chkTimes)
         connect(box, &QCheckBox::clicked, box, [box] { box->setTristate(false); });

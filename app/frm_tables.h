@@ -1,19 +1,19 @@
 #pragma once
 
+#include "platform/pacing_timer.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
-#include <QTimer>
 
 #include <array>
 
+class AnswerBox;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QRadioButton;
 
@@ -48,11 +48,33 @@ class frmTables : public QMainWindow {
     // The history viewer (history/).
     void mnuHistory_Click();
 
+    // The options panel (app/options_panel.cpp).
+    void mnuOptions_Click();
+    void chkAllTimes_Click();
+    void chkClear_Click();
+    void optNumSums_Click(int index);
+
+    // The pace (app/speed.cpp).
+    void mnuSpeedSlow_Click();
+    void mnuSpeedMedium_Click();
+    void mnuSpeedFast_Click();
+
+    // The game (drill/).
+    void mnuNewGame_Click();
+    void mnuCancelGame_Click();
+    void tmrSpeed_Timer();
+    void txtAnswer_KeyPress(int &keyAscii);
+    void txtAnswer_GotFocus();
+
   protected:
     void closeEvent(QCloseEvent *event) override;
 
   private:
     void Form_Unload();
+    void SetSpeed();
+    void NextSum();
+    void MarkAnswer();
+    void EndGame();
 
     void createControls();
     void createMenus();
@@ -75,7 +97,7 @@ class frmTables : public QMainWindow {
     QLabel *lblWelcome = nullptr;
     QGroupBox *fraOptions = nullptr;
     QFrame *fraSum = nullptr;
-    QTimer tmrSpeed;
+    PacingTimer tmrSpeed{this};
 
     // Inside fraOptions.
     std::array<QCheckBox *, tableCount> chkTimes{};
@@ -91,7 +113,7 @@ class frmTables : public QMainWindow {
     QLabel *Label2 = nullptr;
     QLabel *lblNum2 = nullptr;
     QLabel *Label4 = nullptr;
-    QLineEdit *txtAnswer = nullptr;
+    AnswerBox *txtAnswer = nullptr;
     QLabel *lblCorrect = nullptr;
     QLabel *lblWrong = nullptr;
 

@@ -4,6 +4,7 @@
 #include "app/greeting.h"
 #include "app/sum_counts.h"
 #include "app/twips.h"
+#include "drill/answer_box.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
 
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
 
@@ -86,7 +86,6 @@ void frmTables::createControls() {
     fraSum->hide();
 
     tmrSpeed.setObjectName(QStringLiteral("tmrSpeed"));
-    tmrSpeed.setTimerType(Qt::PreciseTimer);
     tmrSpeed.setInterval(0);
 
     for (int i = 0; i < tableCount; ++i) {
@@ -132,7 +131,7 @@ void frmTables::createControls() {
     Label4 = makeLabel(fraSum, QStringLiteral("Label4"), QStringLiteral("="),
                        twipsRect(3960, 240, 1095, 735), sumFont, Qt::AlignHCenter);
 
-    txtAnswer = place(new QLineEdit(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
+    txtAnswer = place(new AnswerBox(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
                       twipsRect(5040, 240, 1095, 615), designFont(comicSans, 20.25, true, true));
     txtAnswer->setMaxLength(3);
     txtAnswer->setAccessibleName(QStringLiteral("Your answer"));

@@ -1,5 +1,6 @@
 #include "app/frm_tables.h"
 #include "platform/app_info.h"
+#include "platform/clock_seeded_random.h"
 #include "platform/detached_process_starter.h"
 #include "platform/fonts.h"
 #include "platform/local_file_system.h"
@@ -8,6 +9,7 @@
 #include "platform/sqlite_store.h"
 #include "platform/stand_in_registry.h"
 #include "platform/store_location.h"
+#include "platform/system_clock.h"
 
 #include <QApplication>
 
@@ -18,11 +20,13 @@ int main(int argc, char *argv[]) {
 
     QtDialogs dialogs;
     SqliteStore store(settingsFilePath(appTitle()));
+    SystemClock clock;
+    ClockSeededRandom random(clock);
     QtModalRunner modal;
     StandInRegistry registry;
     LocalFileSystem files;
     DetachedProcessStarter processes;
-    frmTables window(Services{dialogs, store, modal, registry, files, processes});
+    frmTables window(Services{dialogs, store, clock, random, modal, registry, files, processes});
     window.Form_Load();
     return QApplication::exec();
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/frm_tables.h"
+#include "fake_clock.h"
 #include "fake_dialogs.h"
 #include "fake_file_system.h"
 #include "fake_modal_runner.h"
 #include "fake_process_starter.h"
+#include "fake_random.h"
 #include "fake_registry.h"
 #include "fake_store.h"
 
@@ -17,6 +19,8 @@
 struct WindowFixture {
     FakeDialogs dialogs;
     FakeStore store;
+    FakeClock clock;
+    FakeRandom random;
     FakeModalRunner modal;
     FakeRegistry registry;
     FakeFileSystem files;
@@ -25,7 +29,7 @@ struct WindowFixture {
 
     frmTables &make() {
         window = std::make_unique<frmTables>(
-            Services{dialogs, store, modal, registry, files, processes});
+            Services{dialogs, store, clock, random, modal, registry, files, processes});
         return *window;
     }
     // Makes the window and runs start-up with this name typed at the prompt.

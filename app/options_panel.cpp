@@ -1,0 +1,35 @@
+// The options panel: which tables to practise and how many sums make a game.
+#include "app/frm_tables.h"
+
+#include "app/sum_counts.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+
+void frmTables::mnuOptions_Click() {
+    // A count no button carries selects "10", yet stays in MaxSums until a
+    // button is clicked or a game starts.
+    optNumSums[sumCountIndex(MaxSums)]->setChecked(true);
+    lblWelcome->hide();
+    fraSum->hide();
+    fraOptions->show();
+}
+
+void frmTables::chkAllTimes_Click() {
+    for (QCheckBox *box : chkTimes)
+        box->setCheckState(Qt::Checked);
+    chkAllTimes->setChecked(false);
+}
+
+void frmTables::chkClear_Click() {
+    for (QCheckBox *box : chkTimes)
+        box->setCheckState(Qt::Unchecked);
+    chkClear->setChecked(false);
+}
+
+void frmTables::optNumSums_Click(int index) {
+    MaxSums = optNumSums[index]->text().toShort();
+}

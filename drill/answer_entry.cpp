@@ -1,0 +1,49 @@
+// Typing, submitting and marking answers.
+#include "app/frm_tables.h"
+
+#include "app/blanks.h"
+#include "drill/answer_box.h"
+#include "drill/answer_keys.h"
+#include "drill/answer_test.h"
+#include "drill/score.h"
+#include "drill/transcript.h"
+#include "platform/dialogs.h"
+
+#include <QLabel>
+
+void frmTables::txtAnswer_KeyPress(int &keyAscii) {
+    const KeyOutcome outcome = answerKeyOutcome(keyAscii, txtAnswer->isLocked());
+    if (outcome == KeyOutcome::LetThrough)
+        return;
+    keyAscii = 0;
+    if (outcome == KeyOutcome::Refuse) {
+        services_.dialogs.beep();
+        return;
+    }
+    // Enter on a blank box leaves the sum waiting.
+    if (!trimBlanks(txtAnswer->text()).isEmpty()) {
+        MarkAnswer();
+        NextSum();
+    }
+}
+
+void frmTables::txtAnswer_GotFocus() {
+    txtAnswer->setSelection(0, int(txtAnswer->text().size()));
+}
+
+void frmTables::MarkAnswer() {
+    const QString answer = txtAnswer->text();
+    const int table = lblNum1->text().toInt();
+    const int multiplier = lblNum2->text().toInt();
+    if (isRightAnswer(answer, table * multiplier)) {
+        ++Correct;
+        lblCorrect->setText(correctCaption(Correct));
+    } else {
+        WrongAnswers += transcriptLine(table, multiplier, answer);
+        ++Wrong;
+        lblWrong->setText(wrongCaption(Wrong));
+    }
+    // Losing the focus here means the next sum's focus selects its blank.
+    txtAnswer->setEnabled(false);
+    txtAnswer->setEnabled(true);
+}

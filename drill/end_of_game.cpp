@@ -1,0 +1,37 @@
+// The end of a game: the score message and the history record.
+#include "app/frm_tables.h"
+
+#include "drill/answer_box.h"
+#include "drill/history_key.h"
+#include "drill/score.h"
+#include "drill/transcript.h"
+#include "history/history_text.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "settings/settings.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QMenu>
+
+void frmTables::EndGame() {
+    fraSum->hide();
+    if (WrongAnswers == transcriptHeader)
+        WrongAnswers.clear();
+    const QString ScoreLine = scoreLine(Correct, MaxSums);
+    services_.dialogs.messageBox(ratingLine(Correct, MaxSums, PlayerName) + ScoreLine +
+                                 WrongAnswers);
+
+    // Keyed by the moment the player closed the score message.
+    if (!SaveSetting(services_.store, historySection(PlayerName), historyKey(services_.clock.now()),
+                     ScoreLine + WrongAnswers))
+        services_.dialogs.messageBox(QStringLiteral("Your score could not be saved."),
+                                     MsgButtons::Ok, MsgIcon::Exclamation);
+
+    NumberOfSums = 0;
+    GameInProgress = false;
+    txtAnswer->setLocked(true);
+    mnuHistory->setEnabled(true);
+    mnuOptions->setEnabled(true);
+    mnuHelp->menuAction()->setEnabled(true);
+}

@@ -1,0 +1,55 @@
+// Drawing the sums and pacing them.
+#include "app/frm_tables.h"
+
+#include "app/sum_announcement.h"
+#include "drill/answer_box.h"
+#include "drill/table_list.h"
+#include "platform/dialogs.h"
+#include "platform/random_source.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+constexpr int multiplierCount = 15;
+}
+
+void frmTables::NextSum() {
+    tmrSpeed.stop();
+    if (NumberOfSums == MaxSums) {
+        EndGame();
+        return;
+    }
+
+    QList<Qt::CheckState> boxStates;
+    for (const QCheckBox *box : chkTimes)
+        boxStates.append(box->checkState());
+    const QList<int> TableList = tableListFor(boxStates);
+    const int tablesTicked = int(TableList.size()) - 1;
+    if (tablesTicked == 0) {
+        services_.dialogs.messageBox(QStringLiteral("You must select a table!"));
+        fraOptions->show();
+        return;
+    }
+
+    RandomSource &random = services_.random;
+    random.reseed();
+    lblNum1->setText(QString::number(TableList[drawPosition(random.next(), tablesTicked)]));
+    lblNum2->setText(QString::number(drawPosition(random.next(), multiplierCount)));
+    txtAnswer->setText(QStringLiteral(" "));
+    // A box that keeps the focus (New Game during a game) gets no focus event,
+    // and its blank must still be selected so the first digit replaces it.
+    if (txtAnswer->hasFocus())
+        txtAnswer_GotFocus();
+    else
+        txtAnswer->setFocus();
+    ++NumberOfSums;
+    announceSum(*txtAnswer, NumberOfSums, MaxSums, lblNum1->text(), lblNum2->text());
+    tmrSpeed.start();
+}
+
+void frmTables::tmrSpeed_Timer() {
+    MarkAnswer();
+    NextSum();
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+// "You have scored 8/10." and two line breaks.
+QString scoreLine(int correct, int maxSums);
+
+// "VERY GOOD, Sam!" and two line breaks, or nothing below 60 %.
+QString ratingLine(int correct, int maxSums, const QString &playerName);
+
+// The captions of the running counts.
+QString correctCaption(int correct);
+QString wrongCaption(int wrong);

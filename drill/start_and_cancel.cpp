@@ -1,0 +1,72 @@
+// Starting and cancelling a game.
+#include "app/frm_tables.h"
+
+#include "drill/answer_box.h"
+#include "drill/score.h"
+#include "drill/transcript.h"
+#include "platform/dialogs.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
+
+#include <algorithm>
+
+void frmTables::mnuNewGame_Click() {
+    // A greyed box alone does not make a game.
+    const bool anyTicked = std::any_of(chkTimes.begin(), chkTimes.end(), [](const QCheckBox *box) {
+        return box->checkState() == Qt::Checked;
+    });
+    if (!anyTicked) {
+        lblWelcome->hide();
+        services_.dialogs.messageBox(QStringLiteral("You must select a table!"));
+        fraOptions->show();
+        return;
+    }
+
+    const auto selected =
+        std::find_if(optNumSums.begin(), optNumSums.end(),
+                     [](const QRadioButton *button) { return button->isChecked(); });
+    if (selected != optNumSums.end())
+        MaxSums = (*selected)->text().toShort();
+
+    mnuOptions->setEnabled(false);
+    mnuHistory->setEnabled(false);
+    mnuHelp->menuAction()->setEnabled(false);
+    fraOptions->hide();
+    lblWelcome->show();
+
+    Correct = 0;
+    Wrong = 0;
+    NumberOfSums = 0;
+    lblCorrect->setText(correctCaption(Correct));
+    lblWrong->setText(wrongCaption(Wrong));
+    txtAnswer->setLocked(false);
+    fraSum->show();
+    WrongAnswers = transcriptHeader;
+    GameInProgress = true;
+
+    SetSpeed();
+    NextSum();
+}
+
+void frmTables::mnuCancelGame_Click() {
+    if (GameInProgress) {
+        // Stopped before the message, so no tick can mark a sum meanwhile.
+        tmrSpeed.stop();
+        services_.dialogs.messageBox(QStringLiteral("Game cancelled by request!"));
+        NumberOfSums = 0;
+        txtAnswer->setLocked(true);
+        GameInProgress = false;
+    }
+    fraSum->hide();
+    fraOptions->hide();
+    lblWelcome->show();
+    mnuHistory->setEnabled(true);
+    mnuOptions->setEnabled(true);
+    mnuHelp->menuAction()->setEnabled(true);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDateTime>
+
+// The local date and time, so tests can fix the moment.
+class Clock {
+  public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};

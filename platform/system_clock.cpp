@@ -1,0 +1,5 @@
+#include "platform/system_clock.h"
+
+QDateTime SystemClock::now() const {
+    return QDateTime::currentDateTime();
+}

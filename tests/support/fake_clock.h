@@ -1,0 +1,11 @@
+#pragma once
+
+#include "platform/clock.h"
+
+// Stands still at whatever moment the test sets.
+class FakeClock : public Clock {
+  public:
+    QDateTime now() const override { return current; }
+
+    QDateTime current{QDate(2026, 12, 6), QTime(14, 3, 9)};
+};

@@ -1,0 +1,232 @@
+#include "drill/answer_keys.h"
+#include "drill/answer_test.h"
+#include "drill/history_key.h"
+#include "drill/score.h"
+#include "drill/table_list.h"
+#include "drill/transcript.h"
+#include "platform/clock_seeded_random.h"
+
+#include <QtTest>
+
+#include <cmath>
+#include <optional>
+
+Q_DECLARE_METATYPE(std::optional<int>)
+Q_DECLARE_METATYPE(KeyOutcome)
+
+class TestDrillRules : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void transcriptLine_data() {
+        QTest::addColumn<int>("table");
+        QTest::addColumn<int>("multiplier");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("wrong answer") << 7 << 12 << "74"
+                                      << "  7  x  12\t\t 84\t 74\r\n";
+        QTest::newRow("unanswered") << 12 << 3 << " "
+                                    << " 12  x   3\t\t 36\t   \r\n";
+        QTest::newRow("empty box") << 12 << 3 << ""
+                                   << " 12  x   3\t\t 36\t   \r\n";
+        QTest::newRow("blanks trimmed") << 7 << 8 << " 5 "
+                                        << "  7  x   8\t\t 56\t  5\r\n";
+        QTest::newRow("three digits") << 15 << 15 << "224"
+                                      << " 15  x  15\t\t225\t224\r\n";
+        QTest::newRow("long pasted text kept whole") << 2 << 1 << "12345"
+                                                     << "  2  x   1\t\t  2\t12345\r\n";
+    }
+    void transcriptLine() {
+        QFETCH(int, table);
+        QFETCH(int, multiplier);
+        QFETCH(QString, answer);
+        QFETCH(QString, line);
+        QCOMPARE(::transcriptLine(table, multiplier, answer), line);
+    }
+
+    void rating_data() {
+        QTest::addColumn<int>("correct");
+        QTest::addColumn<int>("maxSums");
+        QTest::addColumn<QString>("message");
+        const QString breaks = "\r\n\r\n";
+        QTest::newRow("10/10") << 10 << 10
+                               << "EXCELLENT, Sam!" + breaks + "You have scored 10/10." + breaks;
+        QTest::newRow("8/10") << 8 << 10
+                              << "VERY GOOD, Sam!" + breaks + "You have scored 8/10." + breaks;
+        QTest::newRow("7/10") << 7 << 10
+                              << "NOT BAD, Sam!" + breaks + "You have scored 7/10." + breaks;
+        QTest::newRow("6/10") << 6 << 10
+                              << "CAN DO BETTER, Sam!" + breaks + "You have scored 6/10." + breaks;
+        QTest::newRow("5/10") << 5 << 10 << "You have scored 5/10." + breaks;
+        QTest::newRow("12/15 is 80 %")
+            << 12 << 15 << "VERY GOOD, Sam!" + breaks + "You have scored 12/15." + breaks;
+        QTest::newRow("11/15 is 73 %")
+            << 11 << 15 << "NOT BAD, Sam!" + breaks + "You have scored 11/15." + breaks;
+        QTest::newRow("9/15 is 60 %")
+            << 9 << 15 << "CAN DO BETTER, Sam!" + breaks + "You have scored 9/15." + breaks;
+        QTest::newRow("59/100") << 59 << 100 << "You have scored 59/100." + breaks;
+        QTest::newRow("0/10") << 0 << 10 << "You have scored 0/10." + breaks;
+    }
+    void rating() {
+        QFETCH(int, correct);
+        QFETCH(int, maxSums);
+        QFETCH(QString, message);
+        QCOMPARE(ratingLine(correct, maxSums, "Sam") + scoreLine(correct, maxSums), message);
+    }
+
+    void ratingKeepsTheNameAsGiven() {
+        QCOMPARE(ratingLine(10, 10, "%1 Mary Ann"), QString("EXCELLENT, %1 Mary Ann!\r\n\r\n"));
+    }
+
+    void answerTest_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("right"); // for the product 56
+        QTest::newRow("typed") << "56" << true;
+        QTest::newRow("leading zero") << "056" << true;
+        QTest::newRow("blanks around") << " 56 " << true;
+        QTest::newRow("other number") << "54" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("the blank of a new sum") << " " << false;
+        QTest::newRow("partly typed") << " 5" << false;
+        QTest::newRow("pasted sign") << "+56" << true;
+        QTest::newRow("pasted whole decimal") << "56." << true;
+        QTest::newRow("pasted exponent") << "5.6e1" << true;
+        QTest::newRow("pasted fraction near the product") << "55.6" << false;
+        QTest::newRow("pasted half") << "56.5" << false;
+        QTest::newRow("pasted negative") << "-56" << false;
+        QTest::newRow("pasted text") << "abc" << false;
+        QTest::newRow("pasted hex") << "0x38" << false;
+        QTest::newRow("pasted infinity") << "inf" << false;
+        QTest::newRow("pasted huge") << "1e999" << false;
+        QTest::newRow("pasted tab") << "\t56" << false;
+        QTest::newRow("pasted other script digits") << QString::fromUtf8("٥٦") << false;
+        QTest::newRow("inner blank") << "5 6" << false;
+    }
+    void answerTest() {
+        QFETCH(QString, answer);
+        QFETCH(bool, right);
+        QCOMPARE(isRightAnswer(answer, 56), right);
+    }
+
+    void characterCode_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::optional<int>>("code");
+        const std::optional<int> none;
+        QTest::newRow("digit") << int(Qt::Key_7) << 0 << "7" << std::optional(int('7'));
+        QTest::newRow("keypad digit")
+            << int(Qt::Key_7) << int(Qt::KeypadModifier) << "7" << std::optional(int('7'));
+        QTest::newRow("letter") << int(Qt::Key_A) << 0 << "a" << std::optional(int('a'));
+        QTest::newRow("Return") << int(Qt::Key_Return) << 0 << "\r" << std::optional(13);
+        QTest::newRow("keypad Enter")
+            << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "\r" << std::optional(13);
+        QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 0 << "\b" << std::optional(8);
+        QTest::newRow("Ctrl+C, text as typed")
+            << int(Qt::Key_C) << int(Qt::ControlModifier) << "\x03" << std::optional(3);
+        QTest::newRow("Ctrl+V, text missing")
+            << int(Qt::Key_V) << int(Qt::ControlModifier) << "" << std::optional(22);
+        QTest::newRow("Ctrl+Backspace")
+            << int(Qt::Key_Backspace) << int(Qt::ControlModifier) << "\b" << none;
+        QTest::newRow("Ctrl+digit") << int(Qt::Key_5) << int(Qt::ControlModifier) << "5" << none;
+        QTest::newRow("Alt+letter")
+            << int(Qt::Key_C) << int(Qt::AltModifier) << "c" << std::optional(int('c'));
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << 0 << "\x7f" << none;
+        QTest::newRow("Left") << int(Qt::Key_Left) << 0 << "" << none;
+        QTest::newRow("F5") << int(Qt::Key_F5) << 0 << "" << none;
+    }
+    void characterCode() {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, text);
+        QFETCH(std::optional<int>, code);
+        QCOMPARE(characterCodeOf(key, Qt::KeyboardModifiers(modifiers), text), code);
+    }
+
+    void keyOutcome_data() {
+        QTest::addColumn<int>("keyAscii");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<KeyOutcome>("outcome");
+        QTest::newRow("0") << int('0') << false << KeyOutcome::LetThrough;
+        QTest::newRow("9") << int('9') << false << KeyOutcome::LetThrough;
+        QTest::newRow("Backspace") << 8 << false << KeyOutcome::LetThrough;
+        QTest::newRow("Enter") << 13 << false << KeyOutcome::Submit;
+        QTest::newRow("blank") << int(' ') << false << KeyOutcome::Refuse;
+        QTest::newRow("minus") << int('-') << false << KeyOutcome::Refuse;
+        QTest::newRow("point") << int('.') << false << KeyOutcome::Refuse;
+        QTest::newRow("slash, just below 0") << int('/') << false << KeyOutcome::Refuse;
+        QTest::newRow("colon, just above 9") << int(':') << false << KeyOutcome::Refuse;
+        QTest::newRow("Ctrl+V") << 22 << false << KeyOutcome::Refuse;
+        QTest::newRow("locked digit") << int('5') << true << KeyOutcome::Refuse;
+        QTest::newRow("locked Enter") << 13 << true << KeyOutcome::Refuse;
+        QTest::newRow("locked Backspace") << 8 << true << KeyOutcome::Refuse;
+    }
+    void keyOutcome() {
+        QFETCH(int, keyAscii);
+        QFETCH(bool, locked);
+        QFETCH(KeyOutcome, outcome);
+        QCOMPARE(answerKeyOutcome(keyAscii, locked), outcome);
+    }
+
+    void tableListKeepsEveryBoxThatIsNotClear() {
+        QList<Qt::CheckState> states(14, Qt::Unchecked);
+        QCOMPARE(tableListFor(states), QList<int>{0});
+        states[0] = Qt::Checked;
+        states[5] = Qt::PartiallyChecked;
+        states[13] = Qt::Checked;
+        QCOMPARE(tableListFor(states), (QList<int>{0, 2, 7, 15}));
+    }
+
+    void drawStaysInRange_data() {
+        QTest::addColumn<float>("r");
+        QTest::newRow("r = 0") << 0.0f;
+        QTest::newRow("largest float below 1") << std::nextafter(1.0f, 0.0f);
+        QTest::newRow("largest draw from bits") << unitFloatFromBits(0xffffffffu);
+    }
+    void drawStaysInRange() {
+        QFETCH(float, r);
+        for (int n = 1; n <= 15; ++n) {
+            const int position = drawPosition(r, n);
+            QVERIFY2(position >= 1 && position <= n, qPrintable(QString::number(n)));
+            QCOMPARE(position, r == 0.0f ? 1 : n);
+        }
+    }
+
+    void everyPositionIsReachedEqually() {
+        // Equal slices of [0, 1) land on each of the 15 multipliers.
+        QList<int> hits(16, 0);
+        for (int i = 0; i < 1500; ++i)
+            ++hits[drawPosition(float(i) / 1500.0f, 15)];
+        QCOMPARE(hits[0], 0);
+        for (int m = 1; m <= 15; ++m)
+            QCOMPARE(hits[m], 100);
+    }
+
+    void drawsFromBitsNeverReachOne() {
+        QCOMPARE(unitFloatFromBits(0), 0.0f);
+        QVERIFY(unitFloatFromBits(0xffffffffu) < 1.0f);
+        QVERIFY(unitFloatFromBits(0xffffff00u) < 1.0f);
+    }
+
+    void historyKeyUsesFixedSeparators_data() {
+        QTest::addColumn<QDateTime>("when");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("afternoon")
+            << QDateTime(QDate(2026, 12, 6), QTime(14, 3, 9)) << "06/12/26 14:03:09";
+        QTest::newRow("just after midnight")
+            << QDateTime(QDate(2001, 7, 14), QTime(0, 0, 1)) << "14/07/01 00:00:01";
+        QTest::newRow("last second of a year")
+            << QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59)) << "31/12/99 23:59:59";
+    }
+    void historyKeyUsesFixedSeparators() {
+        QFETCH(QDateTime, when);
+        QFETCH(QString, key);
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(historyKey(when), key);
+        QLocale::setDefault(before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDrillRules)
+#include "test_drill_rules.moc"

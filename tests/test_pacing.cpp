@@ -1,0 +1,102 @@
+#include "platform/clock_seeded_random.h"
+#include "platform/pacing_timer.h"
+#include "support/fake_clock.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+// Real time, but only milliseconds of it.
+class TestPacing : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void neverTicksEarly_data() {
+        QTest::addColumn<int>("interval");
+        QTest::newRow("0 ms") << 0;
+        QTest::newRow("3 ms, inside the early wake") << 3;
+        QTest::newRow("25 ms") << 25;
+    }
+    void neverTicksEarly() {
+        QFETCH(int, interval);
+        PacingTimer timer;
+        QSignalSpy ticks(&timer, &PacingTimer::timeout);
+        timer.setInterval(interval);
+        for (int round = 0; round < 3; ++round) {
+            QElapsedTimer since;
+            since.start();
+            timer.start();
+            QVERIFY(ticks.wait(2000));
+            QVERIFY2(since.nsecsElapsed() >= interval * 1'000'000LL,
+                     qPrintable(QString::number(since.nsecsElapsed())));
+            timer.stop();
+        }
+    }
+
+    void keepsTickingUntilStopped() {
+        PacingTimer timer;
+        QSignalSpy ticks(&timer, &PacingTimer::timeout);
+        timer.setInterval(5);
+        timer.start();
+        QTRY_VERIFY_WITH_TIMEOUT(ticks.size() >= 2, 2000);
+        QVERIFY(timer.isActive());
+        timer.stop();
+        QVERIFY(!timer.isActive());
+        const auto seen = ticks.size();
+        QTest::qWait(30);
+        QCOMPARE(ticks.size(), seen);
+    }
+
+    void newIntervalCountsFromTheStart() {
+        PacingTimer timer;
+        QSignalSpy ticks(&timer, &PacingTimer::timeout);
+        timer.setInterval(60'000);
+        QElapsedTimer since;
+        since.start();
+        timer.start();
+        QTest::qWait(100);
+        const qint64 changedAt = since.elapsed();
+        timer.setInterval(150);
+        QCOMPARE(timer.interval(), 150);
+        QVERIFY(ticks.wait(2000));
+        QVERIFY(since.elapsed() >= 150);
+        QVERIFY(since.elapsed() < changedAt + 150);
+    }
+
+    void intervalAlreadyPassedTicksOnTheNextLoop() {
+        PacingTimer timer;
+        QSignalSpy ticks(&timer, &PacingTimer::timeout);
+        timer.setInterval(60'000);
+        timer.start();
+        QTest::qWait(10);
+        timer.setInterval(1);
+        QCOMPARE(ticks.size(), 0); // never from inside setInterval
+        QVERIFY(ticks.wait(100));
+    }
+
+    void sameMomentStillGivesFreshDraws() {
+        FakeClock clock;
+        ClockSeededRandom random(clock);
+        random.reseed();
+        const float first = random.next();
+        random.reseed();
+        QVERIFY(random.next() != first);
+    }
+
+    void reseedFollowsTheClock() {
+        FakeClock clock;
+        FakeClock laterClock;
+        laterClock.current = clock.current.addMSecs(1);
+        ClockSeededRandom one(clock);
+        ClockSeededRandom same(clock);
+        ClockSeededRandom later(laterClock);
+        one.reseed();
+        same.reseed();
+        later.reseed();
+        const float draw = one.next();
+        QCOMPARE(same.next(), draw);
+        QVERIFY(later.next() != draw);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPacing)
+#include "test_pacing.moc"
