@@ -4,6 +4,8 @@
 //
 // Usage: pacing_bench [--sums N]   (N from 1 to 10 timed sums per pace)
 #include "drill/answer_box.h"
+#include "platform/clock_seeded_random.h"
+#include "platform/system_clock.h"
 #include "support/window_fixture.h"
 
 #include <QCheckBox>
@@ -13,6 +15,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -29,11 +32,12 @@ double median(std::vector<double> values) {
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
-// The answer box gains the focus when a sum is shown and loses it when the sum
-// is marked, so its focus events bracket each sum's time on screen.
+// The answer box gains the focus when a sum is shown and loses it, disabled for
+// a moment, when the sum is marked: its focus events bracket each sum's time
+// on screen.
 class SumWatcher : public QObject {
   public:
-    explicit SumWatcher(const QElapsedTimer &clock) : clock_(clock) {}
+    SumWatcher(const QElapsedTimer &clock, const QWidget &box) : clock_(clock), box_(box) {}
 
     std::vector<double> onScreenMs;
     std::function<void()> sumShown;
@@ -44,7 +48,7 @@ class SumWatcher : public QObject {
             shownAtNs_ = clock_.nsecsElapsed();
             if (sumShown)
                 sumShown();
-        } else if (event->type() == QEvent::FocusOut && shownAtNs_ >= 0) {
+        } else if (event->type() == QEvent::FocusOut && shownAtNs_ >= 0 && !box_.isEnabled()) {
             onScreenMs.push_back((clock_.nsecsElapsed() - shownAtNs_) / 1e6);
             shownAtNs_ = -1;
             if (sumMarked)
@@ -57,23 +61,32 @@ class SumWatcher : public QObject {
 
   private:
     const QElapsedTimer &clock_;
+    const QWidget &box_;
     qint64 shownAtNs_ = -1;
 };
 
+AnswerBox *startActive(WindowFixture &fx) {
+    fx.start(QStringLiteral("Bench"));
+    fx.window->activateWindow();
+    if (!QTest::qWaitForWindowActive(fx.window.get())) {
+        std::fprintf(stderr, "the window never became active: no focus, no figures\n");
+        std::exit(1);
+    }
+    fx.control<QCheckBox>(QStringLiteral("chkTimes_5"))->setChecked(true);
+    fx.control<QCheckBox>(QStringLiteral("chkTimes_10"))->setChecked(true);
+    return fx.control<AnswerBox>(QStringLiteral("txtAnswer"));
+}
+
 struct Bench {
     WindowFixture fx;
+    AnswerBox *box = startActive(fx);
     QElapsedTimer clock;
-    SumWatcher watcher{clock};
-    AnswerBox *box = nullptr;
+    SumWatcher watcher{clock, *box};
+    SystemClock systemClock;
+    ClockSeededRandom realDraws{systemClock};
 
     Bench() {
         clock.start();
-        fx.start(QStringLiteral("Bench"));
-        fx.window->activateWindow();
-        if (!QTest::qWaitForWindowActive(fx.window.get()))
-            std::fprintf(stderr, "the window never became active; no focus, no figures\n");
-        fx.control<QCheckBox>(QStringLiteral("chkTimes_5"))->setChecked(true);
-        box = fx.control<AnswerBox>(QStringLiteral("txtAnswer"));
         box->installEventFilter(&watcher);
     }
 
@@ -82,8 +95,11 @@ struct Bench {
         QEventLoop loop;
         fx.dialogs.whileMessageShown = [&loop](const FakeDialogs::Message &) { loop.quit(); };
         watcher.onScreenMs.clear();
+        for (int draw = 0; draw < 20; ++draw)
+            fx.random.draws.push_back(realDraws.next());
         watcher.sumMarked = [this, sums] {
-            if (int(watcher.onScreenMs.size()) == sums)
+            // A game that ends by itself needs no cancelling.
+            if (sums < fx.window->gameState().MaxSums && int(watcher.onScreenMs.size()) == sums)
                 QTimer::singleShot(0, fx.action(QStringLiteral("mnuCancelGame")),
                                    &QAction::trigger);
         };

@@ -65,3 +65,11 @@ void AnswerBox::mousePressEvent(QMouseEvent *event) {
     }
     QLineEdit::mousePressEvent(event);
 }
+
+void AnswerBox::hideEvent(QHideEvent *event) {
+    // Left focused while hidden, the box would keep taking (and beeping at)
+    // the keys pressed between games.
+    if (hasFocus())
+        clearFocus();
+    QLineEdit::hideEvent(event);
+}

@@ -28,6 +28,7 @@ class AnswerBox : public QLineEdit {
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
   private:
     bool isWindowShortcut(const QKeyEvent &event) const;

@@ -1,17 +1,17 @@
 #include "platform/pacing_timer.h"
 
+#include <thread>
+
 namespace {
-// How long before the deadline to stop trusting the toolkit's timer; wider
-// than its usual lateness, so the last stretch is always measured here.
-constexpr qint64 earlyWakeNs = 4'000'000;
-constexpr qint64 nsPerMs = 1'000'000;
+// Wider than the toolkit timer's usual lateness; the longest the user interface
+// is kept waiting once per period.
+constexpr std::chrono::milliseconds earlyWake{4};
 } // namespace
 
 PacingTimer::PacingTimer(QObject *parent) : QObject(parent) {
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &PacingTimer::wakeUp);
-    monotonic_.start();
 }
 
 void PacingTimer::setInterval(int milliseconds) {
@@ -21,7 +21,7 @@ void PacingTimer::setInterval(int milliseconds) {
 }
 
 void PacingTimer::start() {
-    periodStartNs_ = monotonic_.nsecsElapsed();
+    periodStart_ = MonotonicClock::now();
     armForDeadline();
 }
 
@@ -29,21 +29,23 @@ void PacingTimer::stop() {
     wake_.stop();
 }
 
-qint64 PacingTimer::nanosecondsLeft() const {
-    return periodStartNs_ + intervalMs_ * nsPerMs - monotonic_.nsecsElapsed();
+PacingTimer::MonotonicClock::time_point PacingTimer::deadline() const {
+    return periodStart_ + std::chrono::milliseconds(intervalMs_);
 }
 
 void PacingTimer::armForDeadline() {
-    const qint64 sleepNs = nanosecondsLeft() - earlyWakeNs;
-    // Near the deadline, poll on every pass of the event loop.
-    wake_.start(sleepNs > 0 ? int(sleepNs / nsPerMs) : 0);
+    const auto sleep = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline() - MonotonicClock::now() - earlyWake);
+    wake_.start(std::max(0, int(sleep.count())));
 }
 
 void PacingTimer::wakeUp() {
-    if (nanosecondsLeft() > 0) {
+    // Woken well before the deadline (whole milliseconds round down): wait again.
+    if (deadline() - MonotonicClock::now() > earlyWake + std::chrono::milliseconds(1)) {
         armForDeadline();
         return;
     }
+    std::this_thread::sleep_until(deadline());
     start();
     emit timeout();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
-// An interval timer that never ticks early and as little late as it can: the
-// toolkit's own timers wake a few milliseconds off, so this one wakes a little
-// before the deadline and then waits out the rest on the event loop, measuring
-// with the monotonic clock.
+#include <chrono>
+
+// An interval timer that never ticks early and as little late as it can. The
+// toolkit's timers wake up to a few milliseconds off, so this one wakes a
+// little before the deadline and sleeps out the rest on the monotonic clock,
+// which the kernel ends within microseconds.
 class PacingTimer : public QObject {
     Q_OBJECT
 
@@ -28,12 +29,13 @@ class PacingTimer : public QObject {
     void timeout();
 
   private:
+    using MonotonicClock = std::chrono::steady_clock;
+
+    MonotonicClock::time_point deadline() const;
     void armForDeadline();
     void wakeUp();
-    qint64 nanosecondsLeft() const;
 
     QTimer wake_;
-    QElapsedTimer monotonic_;
-    qint64 periodStartNs_ = 0;
+    MonotonicClock::time_point periodStart_;
     int intervalMs_ = 0;
 };

@@ -41,6 +41,7 @@ class TestGame : public QObject {
         QCOMPARE(fx.state().NumberOfSums, qint16(0));
         QVERIFY(!fx.timer()->isActive());
         QVERIFY(fx.answerBox()->isLocked());
+        QVERIFY(!fx.answerBox()->hasFocus());
         QVERIFY(!fx.shown("fraSum"));
         QVERIFY(!fx.shown("fraOptions"));
         QVERIFY(fx.shown("lblWelcome"));
