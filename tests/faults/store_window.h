@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/sqlite_store.h"
-#include "support/window_fixture.h"
+#include "support/drill_fixture.h"
 
 // A real store on disk that remembers whether any write to it failed, since
 // the program does not say when its shut-down batch could not be saved.
@@ -27,7 +27,7 @@ class WatchedStore : public SettingsBackend {
 };
 
 // The main window with the test fakes for everything but its store.
-struct StoreWindow : WindowFixture {
+struct StoreWindow : DrillFixture {
     explicit StoreWindow(const QString &storePath) : disk(storePath) {}
 
     WatchedStore disk;
@@ -39,5 +39,12 @@ struct StoreWindow : WindowFixture {
         dialogs.inputAnswers.push_back(name);
         window->Form_Load();
         return *window;
+    }
+
+    // Plays a game on the table of 2 to its end, letting every sum's time run out.
+    void playWholeGame() {
+        newGame({2});
+        for (int sum = 0; sum < 100 && window->gameState().GameInProgress; ++sum)
+            tick();
     }
 };

@@ -6,7 +6,7 @@
 #include <csignal>
 #include <poll.h>
 #include <sys/inotify.h>
-#include <sys/wait.h>
+#include <sys/syscall.h>
 #include <thread>
 #include <unistd.h>
 
@@ -55,11 +55,14 @@ WriteKiller::Outcome WriteKiller::killDuringNextWrite(pid_t pid, microseconds ma
         return Outcome::NoWrite;
     std::uniform_int_distribution<long> delay(0, maxDelay.count());
     std::this_thread::sleep_for(microseconds(delay(random)));
+    // A pidfd turns readable when the process has ended, child or not.
+    const int process = int(syscall(SYS_pidfd_open, pid, 0));
     kill(pid, SIGKILL);
-    // Once it is dead, a deletion in the queue means the write had completed.
-    siginfo_t info{};
-    while (waitid(P_PID, id_t(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    pollfd ended{process, POLLIN, 0};
+    while (process >= 0 && poll(&ended, 1, -1) < 0 && errno == EINTR) {
     }
+    close(process);
+    // Now that it is dead, a deletion in the queue means the write had completed.
     for (Event event = nextEvent(milliseconds(0)); event != Event::None;
          event = nextEvent(milliseconds(0))) {
         if (event == Event::Deleted)
