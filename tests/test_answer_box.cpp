@@ -23,18 +23,14 @@ class TestAnswerBox : public QObject {
         const int none = Qt::NoModifier;
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("digit replaces the blank") << int(Qt::Key_5) << none << "5" << 0;
-        QTest::newRow("keypad digit") << int(Qt::Key_5) << int(Qt::KeypadModifier) << "5" << 0;
         QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << "" << 0;
         QTest::newRow("letter") << int(Qt::Key_A) << none << " " << 1;
         QTest::newRow("blank") << int(Qt::Key_Space) << none << " " << 1;
         QTest::newRow("minus") << int(Qt::Key_Minus) << none << " " << 1;
-        QTest::newRow("point") << int(Qt::Key_Period) << none << " " << 1;
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << " " << 1;
         QTest::newRow("Ctrl+V does not paste") << int(Qt::Key_V) << ctrl << " " << 1;
-        QTest::newRow("Ctrl+A") << int(Qt::Key_A) << ctrl << " " << 1;
         QTest::newRow("Ctrl+O, its item disabled") << int(Qt::Key_O) << ctrl << " " << 1;
         QTest::newRow("Delete edits") << int(Qt::Key_Delete) << none << "" << 0;
-        QTest::newRow("Left edits") << int(Qt::Key_Left) << none << " " << 0;
         QTest::newRow("Shift+Insert pastes unfiltered")
             << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "56" << 0;
         QTest::newRow("Ctrl+digit types nothing") << int(Qt::Key_5) << ctrl << " " << 0;
@@ -82,7 +78,6 @@ class TestAnswerBox : public QObject {
         QTest::addColumn<int>("correct");
         QTest::addColumn<QString>("transcriptLine");
         QTest::newRow("right") << int(Qt::Key_Return) << "56" << 1 << "";
-        QTest::newRow("right with a leading zero") << int(Qt::Key_Return) << "056" << 1 << "";
         QTest::newRow("right, keypad Enter") << int(Qt::Key_Enter) << "56" << 1 << "";
         QTest::newRow("wrong") << int(Qt::Key_Return) << "54" << 0 << "  7  x   8\t\t 56\t 54\r\n";
     }
