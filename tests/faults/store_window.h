@@ -3,8 +3,13 @@
 #include "platform/sqlite_store.h"
 #include "support/drill_fixture.h"
 
+#include <QElapsedTimer>
+
+#include <vector>
+
 // A real store on disk that remembers whether any write to it failed, since
-// the program does not say when its shut-down batch could not be saved.
+// the program does not say when its shut-down batch could not be saved, and
+// how long each write took.
 class WatchedStore : public SettingsBackend {
   public:
     explicit WatchedStore(const QString &path) : store_(path) {}
@@ -14,28 +19,35 @@ class WatchedStore : public SettingsBackend {
     }
     SettingPairs readAll(const QString &section) override { return store_.readAll(section); }
     bool write(const QString &section, const SettingPairs &pairs) override {
+        QElapsedTimer took;
+        took.start();
         const bool ok = store_.write(section, pairs);
+        writeMs.push_back(double(took.nsecsElapsed()) / 1e6);
         writeFailed = writeFailed || !ok;
         return ok;
     }
 
     SqliteStore &store() { return store_; }
     bool writeFailed = false;
+    std::vector<double> writeMs;
 
   private:
     SqliteStore store_;
 };
 
-// The main window with the test fakes for everything but its store.
+// The main window with the test fakes for everything but its store, and
+// for its dialogs unless real ones are given.
 struct StoreWindow : DrillFixture {
-    explicit StoreWindow(const QString &storePath) : disk(storePath) {}
+    explicit StoreWindow(const QString &storePath, Dialogs *realDialogs = nullptr)
+        : disk(storePath), shown(realDialogs ? *realDialogs : dialogs) {}
 
     WatchedStore disk;
+    Dialogs &shown;
 
-    // Makes the window and runs start-up with this name typed at the prompt.
+    // Makes the window and runs start-up; the fake dialogs type this name.
     frmTables &startOnDisk(const QString &name) {
         window = std::make_unique<frmTables>(
-            Services{dialogs, disk, clock, random, modal, registry, files, processes});
+            Services{shown, disk, clock, random, modal, registry, files, processes});
         dialogs.inputAnswers.push_back(name);
         window->Form_Load();
         return *window;
