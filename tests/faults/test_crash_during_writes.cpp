@@ -2,13 +2,12 @@
 // sound, holding the state from just before or just after the write.
 #include "platform/sqlite_store.h"
 #include "program_writes.h"
+#include "store_files.h"
 #include "write_killer.h"
 #include "writer_process.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <sqlite3.h>
 
 using namespace std::chrono;
 namespace pw = program_writes;
@@ -17,33 +16,10 @@ namespace {
 
 const QString player = QStringLiteral("Sam");
 
-QString integrityCheck(const QString &path) {
-    sqlite3 *db = nullptr;
-    QString result = QStringLiteral("cannot open");
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt *check = nullptr;
-        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
-        result =
-            sqlite3_step(check) == SQLITE_ROW
-                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
-                : QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(check);
-    }
-    sqlite3_close(db);
-    return result;
-}
-
 // A journal whose header has been synced: the next opening must roll it back.
 bool hotJournalLeft(const QString &path) {
     QFile journal(path + QStringLiteral("-journal"));
     return journal.open(QIODevice::ReadOnly) && journal.read(8).count('\0') < 8;
-}
-
-int runCount() {
-    bool ok = false;
-    const int runs = qEnvironmentVariableIntValue("QUORVEL_CRASH_RUNS", &ok);
-    return ok ? runs : 60;
 }
 
 } // namespace
@@ -123,7 +99,7 @@ class TestCrashDuringWrites : public QObject {
         qInfo("longest unkilled write: a record %lld us, the shut-down batch %lld us",
               qlonglong(window[0].count()), qlonglong(window[1].count()));
 
-        const int runs = runCount();
+        const int runs = runsAsked("QUORVEL_CRASH_RUNS", 60);
         int during = 0, after = 0, hot = 0, becameNew = 0;
         for (int run = 0; run < runs; ++run) {
             const bool shutdown = run % 2 == 1;

@@ -2,6 +2,7 @@
 // read or on its defaults, and keep a damaged file aside untouched.
 #include "program_writes.h"
 #include "settings/settings.h"
+#include "store_files.h"
 #include "store_window.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QtTest>
 
 #include <random>
-#include <sqlite3.h>
 
 namespace pw = program_writes;
 
@@ -18,40 +18,6 @@ namespace {
 const QString player = QStringLiteral("Sam");
 constexpr unsigned storedState = 0x15a5a;
 constexpr int storedRecords = 40;
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QString integrityCheck(const QString &path) {
-    sqlite3 *db = nullptr;
-    QString result = QStringLiteral("cannot open");
-    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
-        SQLITE_OK) {
-        sqlite3_stmt *check = nullptr;
-        sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &check, nullptr);
-        result =
-            sqlite3_step(check) == SQLITE_ROW
-                ? QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(check, 0)))
-                : QString::fromUtf8(sqlite3_errmsg(db));
-        sqlite3_finalize(check);
-    }
-    sqlite3_close(db);
-    return result;
-}
-
-int variantCount() {
-    bool ok = false;
-    const int variants = qEnvironmentVariableIntValue("QUORVEL_DAMAGE_VARIANTS", &ok);
-    return ok ? variants : 150;
-}
 
 // Which of the stored history records the store still gives, in order.
 int recordsKept(SettingsBackend &store) {
@@ -104,7 +70,7 @@ class TestDamagedStore : public QObject {
     // The files a crash leaves in the middle of a write that had begun to
     // change the store: the store half-written and its hot journal.
     void interruptedWrite(QByteArray &halfWritten, QByteArray &hotJournal) {
-        writeFile(path(), sound_);
+        QVERIFY(writeFile(path(), sound_));
         sqlite3 *db = nullptr;
         sqlite3_open(QFile::encodeName(path()).constData(), &db);
         // A small cache makes the change spill into the file before the commit.
@@ -164,7 +130,7 @@ class TestDamagedStore : public QObject {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("setAside");
         QTest::addColumn<int>("kept");
-        writeFile(path(), sound_);
+        QVERIFY(writeFile(path(), sound_));
         const qsizetype index = indexPageOffset();
         QTest::newRow("zero length") << QByteArray() << false << int(None);
         QTest::newRow("header only") << sound_.left(100) << true << int(None);
@@ -179,7 +145,7 @@ class TestDamagedStore : public QObject {
         QFETCH(QByteArray, content);
         QFETCH(bool, setAside);
         QFETCH(int, kept);
-        writeFile(path(), content);
+        QVERIFY(writeFile(path(), content));
         Run run;
         startFinishAndExit(run, QTest::currentDataTag());
         if (QTest::currentTestFailed())
@@ -205,8 +171,8 @@ class TestDamagedStore : public QObject {
         QFETCH(QByteArray, database);
         QFETCH(QString, suffix);
         QFETCH(QByteArray, leftover);
-        writeFile(path(), database);
-        writeFile(path() + suffix, leftover);
+        QVERIFY(writeFile(path(), database));
+        QVERIFY(writeFile(path() + suffix, leftover));
         Run run;
         startFinishAndExit(run, QTest::currentDataTag());
         if (QTest::currentTestFailed())
@@ -217,7 +183,7 @@ class TestDamagedStore : public QObject {
     }
 
     void randomByteFlips() {
-        const int variants = variantCount();
+        const int variants = runsAsked("QUORVEL_DAMAGE_VARIANTS", 150);
         bool seeded = false;
         const unsigned given = qEnvironmentVariable("QUORVEL_SEED").toUInt(&seeded);
         const unsigned seed = seeded ? given : std::random_device{}();
@@ -231,7 +197,7 @@ class TestDamagedStore : public QObject {
                 bytes[at] = char(bytes[at] ^ (1 << (random() % 8)));
             }
             init();
-            writeFile(path(), bytes);
+            QVERIFY(writeFile(path(), bytes));
             Run run;
             startFinishAndExit(
                 run, QStringLiteral("seed %1, variant %2").arg(seed).arg(variant).toUtf8());

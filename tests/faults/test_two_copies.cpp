@@ -2,6 +2,7 @@
 // at the same moments: nothing may be lost and neither may see a failure.
 #include "platform/sqlite_store.h"
 #include "program_writes.h"
+#include "store_files.h"
 #include "writer_process.h"
 
 #include <QTemporaryDir>
@@ -10,12 +11,6 @@
 namespace pw = program_writes;
 
 namespace {
-
-int roundCount() {
-    bool ok = false;
-    const int rounds = qEnvironmentVariableIntValue("QUORVEL_TWO_COPIES_ROUNDS", &ok);
-    return ok ? rounds : 25;
-}
 
 // Sends a command to both copies before either can answer, then both answers.
 QByteArrayList together(WriterProcess &a, WriterProcess &b, const QByteArray &command) {
@@ -36,7 +31,7 @@ class TestTwoCopies : public QObject {
         const QString players[] = {QStringLiteral("Ann"), QStringLiteral("Ben")};
         // Each copy leaves the other's window state, so a mixed batch would show.
         const unsigned states[] = {0x0aaaa, pw::allBits & ~0x0aaaau};
-        const int rounds = roundCount();
+        const int rounds = runsAsked("QUORVEL_TWO_COPIES_ROUNDS", 25);
 
         for (int round = 0; round < rounds; ++round) {
             WriterProcess ann(path, players[0]);

@@ -2,6 +2,7 @@
 // where the file should be. The program starts on what it can read, a game
 // whose record cannot be saved says so, and the existing file stays as it was.
 #include "program_writes.h"
+#include "store_files.h"
 #include "store_window.h"
 
 #include <QDir>
@@ -19,11 +20,6 @@ const QString player = QStringLiteral("Sam");
 constexpr unsigned storedState = 0x0f0f1;
 const QString unsaved = QStringLiteral("Your score could not be saved.");
 enum Outcome { lostRecord, savedRecord, either };
-
-QByteArray readFile(const QString &path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 bool mountTmpfs(const QString &where, const QByteArray &options) {
     return mount("tmpfs", QFile::encodeName(where).constData(), "tmpfs", 0, options.constData()) ==
