@@ -1,0 +1,140 @@
+#!/usr/bin/env python3
+"""Plays one game with the installed program, the way a child at the keyboard would,
+then reads back what the program stored.
+
+Usage: play_a_game.py <build-dir> [--screenshot PNG] [--scale FACTOR]
+"""
+
+import argparse
+import os
+import re
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+
+from x11 import Display
+
+NAME = "Sam Smith"
+SUMS = 10
+ANSWERED = 3  # wrongly, with 0; the rest run out of time
+FAST_PACE_S = 3
+CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
+DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
+
+
+def install(build_dir, prefix):
+    subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
+                   stdout=subprocess.DEVNULL)
+    return os.path.join(prefix, "bin", "quorvel")
+
+
+def play(x, screenshot, scale):
+    main = x.wait_for("Quorvel", dialog=False)
+    width, _ = x.size(main)
+    assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
+
+    prompt = x.wait_for("Quorvel", dialog=True)
+    x.keys(prompt, "ctrl+a")
+    x.type(prompt, f"  {NAME}  ")
+    x.keys(prompt, "Return")
+    x.wait_gone(prompt)
+
+    x.keys(main, "ctrl+o", "alt+a")
+    time.sleep(0.3)  # an access key clicks its box at the end of a 100 ms press
+    x.keys(main, "ctrl+f", "F2")
+    for _ in range(ANSWERED):
+        x.type(main, "0")
+        x.keys(main, "Return")
+    if screenshot:
+        time.sleep(0.2)  # let the next sum be painted
+        x.screenshot(main, screenshot)
+
+    score = x.wait_for("Quorvel", dialog=True, timeout=SUMS * FAST_PACE_S + 10)
+    x.keys(score, "Return")
+    x.wait_gone(score)
+
+    x.keys(main, "ctrl+h")
+    history = x.wait_for(f"{NAME}'s History \\(1/1\\) - {DATE_TIME}", dialog=True)
+    x.keys(history, "Return")  # Yes, the default: there is no next record
+    x.wait_gone(history)
+
+    x.keys(main, "alt+h", "c")
+    help_window = x.wait_for("Help", dialog=True)
+    x.keys(help_window, "Escape")
+    try:
+        x.wait_gone(help_window, timeout=3)
+    except AssertionError:
+        raise AssertionError("the help window did not close; did the help document fail to load?")
+
+    x.keys(main, "ctrl+x")
+
+
+def check_options(rows):
+    expected = [("LastPlayer", NAME), ("SlowSpeed", "False"), ("MediumSpeed", "False"),
+                ("FastSpeed", "True"), ("MaximumSums", str(SUMS))]
+    expected += [(f"Times {i}", "1") for i in range(14)]
+    options = [(key, value) for section, key, value in rows if section == "Options"]
+    assert options == expected, f"stored options {options}"
+
+
+def check_history(rows):
+    records = [(key, value) for section, key, value in rows if section == f"History\\{NAME}"]
+    assert len(records) == 1, f"history records {records}"
+    key, value = records[0]
+    assert re.fullmatch(DATE_TIME, key), f"history key {key!r}"
+
+    head = f"You have scored 0/{SUMS}.\r\n\r\n  Sums\t\tCorrect\tYours\r\n"
+    assert value.startswith(head) and value.endswith("\r\n"), f"history record {value!r}"
+    lines = value[len(head):].split("\r\n")[:-1]
+    assert len(lines) == SUMS, f"{len(lines)} transcript lines in {value!r}"
+    for number, line in enumerate(lines):
+        fields = re.fullmatch(r"([ \d]{2}\d)  x ([ \d]{2}\d)\t\t([ \d]{2}\d)\t([ \d]{3})", line)
+        assert fields, f"transcript line {line!r}"
+        table, multiplier, product = (int(fields[i]) for i in (1, 2, 3))
+        assert 2 <= table <= 15 and 1 <= multiplier <= 15 and product == table * multiplier, line
+        yours = "  0" if number < ANSWERED else "   "
+        assert fields[4] == yours, f"sum {number + 1} answered {fields[4]!r}, not {yours!r}"
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("build_dir")
+    parser.add_argument("--screenshot", help="save the main window during the game here")
+    parser.add_argument("--scale", type=float, default=1, help="QT_SCALE_FACTOR")
+    args = parser.parse_args()
+    started = time.monotonic()
+
+    with tempfile.TemporaryDirectory() as scratch:
+        program = install(args.build_dir, os.path.join(scratch, "prefix"))
+        config = os.path.join(scratch, "config")
+        log_path = os.path.join(scratch, "quorvel.log")
+        with Display() as x, open(log_path, "w") as log:
+            env = dict(x.env, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=scratch,
+                       QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(args.scale))
+            game = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
+            try:
+                play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale)
+                status = game.wait(timeout=10)
+                assert status == 0, f"quorvel ended with status {status}"
+            except BaseException:
+                with open(log_path) as output:
+                    sys.stderr.write(output.read())
+                raise
+            finally:
+                if game.poll() is None:
+                    game.kill()
+                    game.wait()
+
+        store = sqlite3.connect(os.path.join(config, "Quorvel", "settings.sqlite"))
+        rows = store.execute("SELECT section, key, value FROM settings ORDER BY id").fetchall()
+        store.close()
+        check_options(rows)
+        check_history(rows)
+
+    print(f"end-to-end game passed in {time.monotonic() - started:.1f} s")
+
+
+if __name__ == "__main__":
+    main()
