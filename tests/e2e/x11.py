@@ -21,10 +21,11 @@ class Display:
         answer = b""
         try:
             while not answer.endswith(b"\n"):
-                if not select.select([read_end], [], [], 10)[0]:
-                    raise RuntimeError("Xvfb did not start")
-                chunk = os.read(read_end, 16)
+                ready = select.select([read_end], [], [], 10)[0]
+                chunk = os.read(read_end, 16) if ready else b""
                 if not chunk:
+                    self.server.kill()
+                    self.server.wait()
                     raise RuntimeError("Xvfb did not start")
                 answer += chunk
         finally:
