@@ -64,58 +64,95 @@ bool isDamage(int code) {
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
+// Read-write where allowed; a folder we may not write to can still hold a file we may read.
+sqlite3 *openFile(const QByteArray &file, int flags) {
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | flags, nullptr) == SQLITE_OK)
+        return db;
+    sqlite3_close_v2(db);
+    db = nullptr;
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+        return db;
+    sqlite3_close_v2(db);
+    return nullptr;
+}
+
+// SQLite's verdict on the whole file, from a connection of its own. Not
+// quick_check: it does not compare the index with the table, and writes
+// through a damaged index go on to damage the file further.
+bool isDamaged(const QByteArray &file, int busyTimeoutMs) {
+    sqlite3 *db = openFile(file, 0);
+    bool damaged = false;
+    if (db) {
+        sqlite3_busy_timeout(db, busyTimeoutMs);
+        Statement check(db, "PRAGMA integrity_check(1)");
+        const int rc = check.ok() ? check.step() : sqlite3_errcode(db);
+        damaged = isDamage(rc) || (rc == SQLITE_ROW && check.column(0) != QLatin1String("ok"));
+    }
+    sqlite3_close_v2(db);
+    return damaged;
+}
+
 } // namespace
 
 SqliteStore::SqliteStore(QString path, int busyTimeoutMs)
     : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    if (open() == OpenResult::Damaged) {
-        close();
-        setDamagedFileAside();
-        if (open() != OpenResult::Ready)
-            close();
-        else if (!setAsidePath_.isEmpty())
-            salvage(setAsidePath_);
-    }
+    // The check takes time in proportion to the history, so it runs beside
+    // start-up; nothing is written to the file before its verdict.
+    if (open())
+        verdict_ =
+            std::async(std::launch::async, isDamaged, QFile::encodeName(path_), busyTimeoutMs_);
 }
 
 SqliteStore::~SqliteStore() {
     close();
 }
 
-SqliteStore::OpenResult SqliteStore::open() {
+bool SqliteStore::isOpen() {
+    settle();
+    return db_ != nullptr;
+}
+
+QString SqliteStore::setAsidePath() {
+    settle();
+    return setAsidePath_;
+}
+
+bool SqliteStore::open() {
     if (QFileInfo(path_).isDir())
-        return OpenResult::Unavailable;
-    const QByteArray file = QFile::encodeName(path_);
-    if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr) != SQLITE_OK) {
-        close();
-        // A folder we may not write to can still hold a file we may read.
-        if (sqlite3_open_v2(file.constData(), &db_, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-            close();
-            return OpenResult::Unavailable;
-        }
-    }
+        return false;
+    db_ = openFile(QFile::encodeName(path_), SQLITE_OPEN_CREATE);
+    if (!db_)
+        return false;
     sqlite3_busy_timeout(db_, busyTimeoutMs_);
     sqlite3_extended_result_codes(db_, 1);
     exec("PRAGMA synchronous = FULL");
+    return true;
+}
 
-    // Not quick_check: it does not compare the index with the table, and writes
-    // through a damaged index go on to damage the file further.
-    Statement check(db_, "PRAGMA integrity_check(1)");
-    if (!check.ok())
-        return isDamage(sqlite3_errcode(db_)) ? OpenResult::Damaged : OpenResult::Ready;
-    const int rc = check.step();
-    if (isDamage(rc) || (rc == SQLITE_ROW && check.column(0) != QLatin1String("ok")))
-        return OpenResult::Damaged;
+bool SqliteStore::makeTable() {
     if (!exec(createTable))
-        return isDamage(sqlite3_errcode(db_)) ? OpenResult::Damaged : OpenResult::Ready;
+        return !isDamage(sqlite3_errcode(db_));
     // A damaged table definition can pass the check yet lack what the store uses.
     for (const char *sql : {upsert, selectValue, selectSection}) {
         if (!Statement(db_, sql).ok())
-            return OpenResult::Damaged;
+            return false;
     }
-    return OpenResult::Ready;
+    return true;
+}
+
+void SqliteStore::settle() {
+    if (!verdict_.valid())
+        return;
+    if (!verdict_.get() && makeTable())
+        return;
+    close();
+    if (!setDamagedFileAside() || !open() || !makeTable()) {
+        close();
+        return;
+    }
+    salvage(setAsidePath_);
 }
 
 void SqliteStore::close() {
@@ -127,17 +164,18 @@ bool SqliteStore::exec(const char *sql) {
     return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
-void SqliteStore::setDamagedFileAside() {
+bool SqliteStore::setDamagedFileAside() {
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString aside = path_ + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path_ + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
     if (!QFile::rename(path_, aside))
-        return;
+        return false;
     setAsidePath_ = aside;
     // The journal belongs to the damaged file; replayed onto a fresh one it would do harm.
     for (const char *suffix : {"-journal", "-wal", "-shm"})
         QFile::rename(path_ + QLatin1String(suffix), aside + QLatin1String(suffix));
+    return true;
 }
 
 void SqliteStore::salvage(const QString &damaged) {
@@ -185,6 +223,7 @@ SettingPairs SqliteStore::readAll(const QString &section) {
 }
 
 bool SqliteStore::write(const QString &section, const SettingPairs &pairs) {
+    settle();
     std::vector<Row> rows;
     rows.reserve(pairs.size());
     for (const auto &[key, value] : pairs)

@@ -2,12 +2,15 @@
 
 #include "platform/settings_backend.h"
 
+#include <future>
+
 struct sqlite3;
 
 // The settings kept in one SQLite file. A file that is not a sound database
-// is moved aside under a dated name and a fresh one is started with what can
-// still be read from it; a file that cannot be opened at all leaves the store
-// empty and unwritable.
+// is moved aside under a dated name, before anything is written to it, and a
+// fresh one is started with what can still be read from it; a file that cannot
+// be opened at all leaves the store empty and unwritable. Until the check of
+// the file is done, reads see the file as it is.
 class SqliteStore : public SettingsBackend {
   public:
     explicit SqliteStore(QString path, int busyTimeoutMs = 5000);
@@ -19,9 +22,10 @@ class SqliteStore : public SettingsBackend {
     SettingPairs readAll(const QString &section) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
 
-    bool isOpen() const { return db_ != nullptr; }
+    // Both wait for the check of the file.
+    bool isOpen();
     // Where a damaged file was moved, empty when none was.
-    QString setAsidePath() const { return setAsidePath_; }
+    QString setAsidePath();
 
   private:
     struct Row {
@@ -29,11 +33,14 @@ class SqliteStore : public SettingsBackend {
         QString key;
         QString value;
     };
-    enum class OpenResult { Ready, Damaged, Unavailable };
-    OpenResult open();
+    bool open();
+    // Makes the table where needed; false when the file turns out damaged.
+    bool makeTable();
+    // Waits for the check's verdict; a damaged file goes aside for a fresh one.
+    void settle();
     void close();
     bool exec(const char *sql);
-    void setDamagedFileAside();
+    bool setDamagedFileAside();
     void salvage(const QString &damaged);
     bool writeRows(const std::vector<Row> &rows);
 
@@ -41,4 +48,5 @@ class SqliteStore : public SettingsBackend {
     int busyTimeoutMs_;
     QString setAsidePath_;
     sqlite3 *db_ = nullptr;
+    std::future<bool> verdict_; // is the file damaged?
 };
