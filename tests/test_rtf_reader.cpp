@@ -1,0 +1,564 @@
+#include "platform/rtf/code_pages.h"
+#include "platform/rtf/table_recorder.h"
+#include "platform/rtf_reader.h"
+
+#include <QDir>
+#include <QImage>
+#include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QtTest>
+
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <functional>
+#include <malloc.h>
+#include <string>
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+constexpr bool kSanitized = __has_feature(address_sanitizer);
+#else
+constexpr bool kSanitized = false;
+#endif
+#ifdef NDEBUG
+constexpr bool kOptimized = !kSanitized;
+#else
+constexpr bool kOptimized = false;
+#endif
+// Unoptimised and sanitised builds run the reader's own code several times slower.
+constexpr double kWorkLimitSeconds = kOptimized ? 1 : 10;
+
+QByteArray corpusFile(const QString &name) {
+    QFile file(QStringLiteral("rtf/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("missing test file rtf/%s", qPrintable(name));
+    return file.readAll();
+}
+
+// The paragraphs, table cells included, one a line.
+QString textOf(const QTextDocument &document) {
+    QStringList paragraphs;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        paragraphs << block.text();
+    return paragraphs.join('\n');
+}
+
+QString describe(const QTextCharFormat &format) {
+    QStringList parts;
+    if (format.fontWeight() >= QFont::Bold)
+        parts << "bold";
+    if (format.fontItalic())
+        parts << "italic";
+    switch (format.underlineStyle()) {
+    case QTextCharFormat::SingleUnderline:
+        parts << "underline";
+        break;
+    case QTextCharFormat::DotLine:
+        parts << "underline:dotted";
+        break;
+    case QTextCharFormat::DashUnderline:
+        parts << "underline:dashed";
+        break;
+    case QTextCharFormat::WaveUnderline:
+        parts << "underline:wave";
+        break;
+    default:
+        break;
+    }
+    if (format.fontStrikeOut())
+        parts << "strike";
+    if (format.fontPointSize() != 12)
+        parts << QString("size:%1").arg(format.fontPointSize());
+    if (const QStringList families = format.fontFamilies().toStringList(); !families.isEmpty())
+        parts << "font:" + families.join(',');
+    if (format.hasProperty(QTextFormat::ForegroundBrush))
+        parts << "color:" + format.foreground().color().name();
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        parts << "back:" + format.background().color().name();
+    if (format.verticalAlignment() == QTextCharFormat::AlignSuperScript)
+        parts << "super";
+    if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
+        parts << "sub";
+    return parts.join(' ');
+}
+
+QString describe(const QTextBlockFormat &format) {
+    QStringList parts;
+    const Qt::Alignment alignment = format.alignment() & Qt::AlignHorizontal_Mask;
+    if (alignment == Qt::AlignHCenter)
+        parts << "center";
+    if (alignment == Qt::AlignRight)
+        parts << "right";
+    if (alignment == Qt::AlignJustify)
+        parts << "justify";
+    const std::pair<const char *, qreal> measures[] = {
+        {"left", format.leftMargin()},    {"right", format.rightMargin()},
+        {"indent", format.textIndent()},  {"before", format.topMargin()},
+        {"after", format.bottomMargin()},
+    };
+    for (const auto &[name, pixels] : measures) {
+        if (pixels != 0)
+            parts << QString("%1:%2").arg(name).arg(pixels);
+    }
+    for (const QTextOption::Tab &tab : format.tabPositions())
+        parts << QString("tab:%1").arg(tab.position);
+    if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter)
+        parts << "page-break";
+    return parts.join(' ');
+}
+
+QTextCursor find(const QTextDocument &document, const QString &text) {
+    const QTextCursor found = document.find(text);
+    if (found.isNull())
+        qWarning("\"%s\" is not in \"%s\"", qPrintable(text), qPrintable(textOf(document)));
+    return found;
+}
+
+QList<QTextImageFormat> picturesOf(const QTextDocument &document) {
+    QList<QTextImageFormat> pictures;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (it.fragment().charFormat().isImageFormat())
+                pictures << it.fragment().charFormat().toImageFormat();
+        }
+    }
+    return pictures;
+}
+
+QList<QTextTable *> tablesOf(const QTextDocument &document) {
+    QList<QTextTable *> tables;
+    for (QTextFrame *frame : document.rootFrame()->childFrames()) {
+        if (auto *table = qobject_cast<QTextTable *>(frame))
+            tables << table;
+    }
+    return tables;
+}
+
+QString cellTexts(QTextTable *table) {
+    QStringList cells;
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            QTextCursor cursor = cell.firstCursorPosition();
+            cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            cells << cursor.selectedText().replace(QChar::ParagraphSeparator, '/');
+        }
+    }
+    return cells.join('|');
+}
+
+qint64 procStatusKiB(const char *field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(field, 0) == 0)
+            return std::stoll(line.substr(std::strlen(field)));
+    }
+    return -1;
+}
+
+struct Cost {
+    double cpuSeconds;
+    qint64 peakGrowthKiB; // -1 when it cannot be measured
+};
+
+// CPU time rather than wall time, as the tests share the machine with other work.
+Cost costOf(const std::function<void()> &work) {
+    // Memory freed earlier must not hide what the work takes. Writing 5 resets the peak
+    // resident size, VmHWM.
+    malloc_trim(0);
+    std::ofstream clearRefs("/proc/self/clear_refs");
+    clearRefs << "5" << std::flush;
+    const bool peakReset = !kSanitized && clearRefs.good();
+    const qint64 before = procStatusKiB("VmRSS:");
+    const std::clock_t start = std::clock();
+    work();
+    const double cpuSeconds = double(std::clock() - start) / CLOCKS_PER_SEC;
+    return {cpuSeconds, peakReset ? procStatusKiB("VmHWM:") - before : -1};
+}
+
+QByteArray repeated(const QByteArray &head, const QByteArray &unit, qsizetype totalSize) {
+    QByteArray rtf = head;
+    rtf.reserve(totalSize);
+    while (rtf.size() + unit.size() < totalSize)
+        rtf += unit;
+    return rtf + '}';
+}
+
+const QByteArray kPngHex =
+    "89504e470d0a1a0a0000000d49484452000000040000000308020000003b963991000000"
+    "097048597300000ec400000ec401952b0e1b0000001049444154089963fccf80004c"
+    "0cb83800267601050812b5470000000049454e44ae426082";
+
+} // namespace
+
+class TestRtfReader : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void refusesWhatIsNotRtf_data() {
+        QTest::addColumn<QByteArray>("input");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("plain text") << QByteArray("Hello");
+        QTest::newRow("html") << QByteArray("<html><body>{\\rtf1}</body></html>");
+        QTest::newRow("leading blank") << QByteArray(" {\\rtf1 Hello}");
+        QTest::newRow("cut short") << QByteArray("{\\rt");
+        QTest::newRow("no backslash") << QByteArray("{rtf1 Hello}");
+    }
+    void refusesWhatIsNotRtf() {
+        QFETCH(QByteArray, input);
+        QTextDocument document("earlier content");
+        QVERIFY(!readRtf(input, document));
+        QVERIFY(document.isEmpty());
+    }
+
+    void replacesEarlierContentAndKeepsUndoSetting() {
+        QTextDocument document("earlier content");
+        QVERIFY(readRtf("{\\rtf1 new}", document));
+        QCOMPARE(textOf(document), QString("new"));
+        QVERIFY(document.isUndoRedoEnabled());
+        QVERIFY(!document.isUndoAvailable());
+    }
+
+    void text_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("groups") << "groups.rtf"
+                                << "plain bold bolditalic boldagain plainagain\nunder\nafter";
+        QTest::newRow("destinations") << "destinations.rtf"
+                                      << "Visible text. link end.";
+        QTest::newRow("hidden text") << "character_formats.rtf"
+                                     << "bold unbold italic underline notunderlined dotted wavy "
+                                        "struck twenty arial courier red greenback yellow up down "
+                                        "level reset visible";
+        QTest::newRow("breaks") << "breaks.rtf"
+                                << "one\ttwo\u2028three\nfour";
+        QTest::newRow("special characters")
+            << "special_characters.rtf"
+            << "\\ { } a\u00a0b c\u2011d e\u00adf \u2022\u2013\u2014\u2018\u2019\u201c\u201d";
+        QTest::newRow("windows-1252") << "code_page_1252.rtf"
+                                      << "caf\u00e9 \u20ac \u201cquoted\u201d";
+        QTest::newRow("windows-1251") << "code_page_1251.rtf"
+                                      << "\u041f\u0440\u0438\u0432\u0435\u0442";
+        QTest::newRow("windows-932, two bytes a character") << "code_page_932.rtf"
+                                                            << "\u3053\u3093\u306b\u3061\u306f";
+        QTest::newRow("fonts' own code pages") << "font_charsets.rtf"
+                                               << "caf\u00e9 \u0414\u0430 \u03b1\u03b2 \u0105";
+        QTest::newRow("no codec for the code page") << "code_page_unknown.rtf"
+                                                    << "\u201cx\u201d \u00e9";
+        QTest::newRow("unicode") << "unicode.rtf"
+                                 << "A\u20acB \U0001F600C \u00a0c \u2014D \u00e9E\u00e9F \ufffdZ";
+        QTest::newRow("list text") << "lists.rtf"
+                                   << "\u00b7\tFirst\n\u00b7\tSecond\n1.\tNumbered\nAfter";
+        QTest::newRow("pictures in the text") << "picture_png_hex.rtf"
+                                              << "Before\ufffcAfter";
+        QTest::newRow("pictures not shown") << "picture_unsupported.rtf"
+                                            << "ABCDE";
+        QTest::newRow("tables") << "table.rtf"
+                                << "Before\nName\nAge\nCity\nAnn\n7\nLeeds\nsecond line\nBetween\n"
+                                   "Alone\nAfter";
+        QTest::newRow("word processor")
+            << "saved_word_processor.rtf"
+            << "Playing the game\nIt\u2019s easy: type your name and press Enter.\n"
+               "\u00b7\tTick the tables to practise\n\u00b7\tPick the pace\n"
+               "Pace\nSeconds\nSlow\n7.5\nSee the web site.\n\ufffc";
+        QTest::newRow("simple editor")
+            << "saved_simple_editor.rtf"
+            << "Quorvel\nPractise the tables from 2 to 15.\n\u00b7\tSlow: 7\u00bd seconds\n"
+               "\u00b7\tFast: 3 seconds\nHave fun!";
+        QTest::newRow("office suite")
+            << "saved_office_suite.rtf"
+            << "Choosing the pace\nOpen the Game menu and choose \u201cSpeed\u201d:\n"
+               "\u2022\tSlow\n\u2022\tFast\nPace\nSeconds\nMedium\n5\nGood luck!";
+    }
+    void text() {
+        QFETCH(QString, file);
+        QFETCH(QString, expected);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        QCOMPARE(textOf(document), expected);
+    }
+
+    void characterFormats_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *file, const char *word, const char *expected) {
+            QTest::addRow("%s: %s", file, word) << file << word << expected;
+        };
+        row("character_formats.rtf", "bold", "bold");
+        row("character_formats.rtf", "unbold", "");
+        row("character_formats.rtf", "italic", "italic");
+        row("character_formats.rtf", "underline", "underline");
+        row("character_formats.rtf", "notunderlined", "");
+        row("character_formats.rtf", "dotted", "underline:dotted");
+        row("character_formats.rtf", "wavy", "underline:wave");
+        row("character_formats.rtf", "struck", "strike");
+        row("character_formats.rtf", "twenty", "size:20");
+        row("character_formats.rtf", "arial", "font:Arial");
+        row("character_formats.rtf", "courier", "font:Courier New");
+        row("character_formats.rtf", "red", "color:#ff0000");
+        row("character_formats.rtf", "greenback", "back:#008000");
+        row("character_formats.rtf", "yellow", "back:#ffff00");
+        row("character_formats.rtf", "up", "super");
+        row("character_formats.rtf", "down", "sub");
+        row("character_formats.rtf", "level", "");
+        row("character_formats.rtf", "reset", "");
+        row("groups.rtf", "bolditalic", "bold italic font:Arial");
+        row("groups.rtf", "boldagain", "bold font:Arial");
+        row("groups.rtf", "plainagain", "font:Arial");
+        row("groups.rtf", "after", "font:Arial");
+        row("saved_word_processor.rtf", "Playing", "bold size:16 font:Arial");
+        row("saved_word_processor.rtf", "Enter", "bold size:11 font:Calibri");
+        row("saved_word_processor.rtf", "web site", "underline size:11 font:Calibri color:#0563c1");
+        row("saved_simple_editor.rtf", "Quorvel", "bold size:14 font:Calibri");
+        row("saved_simple_editor.rtf", "15", "size:11 font:Calibri color:#ff0000");
+        row("saved_simple_editor.rtf", "fun", "italic size:11 font:Calibri");
+        row("saved_office_suite.rtf", "pace", "bold size:14 font:Liberation Sans");
+        row("saved_office_suite.rtf", "Game", "italic font:Liberation Serif");
+    }
+    void characterFormats() {
+        QFETCH(QString, file);
+        QFETCH(QString, word);
+        QFETCH(QString, expected);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        const QTextCursor found = find(document, word);
+        QVERIFY(!found.isNull());
+        QCOMPARE(describe(found.charFormat()), expected);
+    }
+
+    void paragraphFormats_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("paragraph");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char *file, const char *paragraph, const char *expected) {
+            QTest::addRow("%s: %s", file, paragraph) << file << paragraph << expected;
+        };
+        row("paragraph_formats.rtf", "Left", "");
+        row("paragraph_formats.rtf", "Centered", "center");
+        row("paragraph_formats.rtf", "Right", "right");
+        row("paragraph_formats.rtf", "Justified", "justify");
+        row("paragraph_formats.rtf", "Indented", "left:48 right:24 indent:-24 tab:24");
+        row("paragraph_formats.rtf", "Spaced", "before:16 after:8");
+        row("paragraph_formats.rtf", "Inherited", "center before:16 after:8");
+        row("paragraph_formats.rtf", "Reset", "");
+        row("paragraph_formats.rtf", "Grouped", "center");
+        row("paragraph_formats.rtf", "Restored", "");
+        row("breaks.rtf", "three", "page-break");
+        row("lists.rtf", "First", "left:48 indent:-24 tab:24");
+        row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24");
+        row("lists.rtf", "After", "");
+        row("table.rtf", "Name", "center");
+        row("saved_word_processor.rtf", "Playing", "before:16 after:4");
+        row("saved_word_processor.rtf", "Tick", "left:48 indent:-24 after:10 tab:24");
+        row("saved_simple_editor.rtf", "Quorvel", "center after:13");
+        row("saved_office_suite.rtf", "Slow", "left:48 indent:-24 after:9 tab:24");
+    }
+    void paragraphFormats() {
+        QFETCH(QString, file);
+        QFETCH(QString, paragraph);
+        QFETCH(QString, expected);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        const QTextCursor found = find(document, paragraph);
+        QVERIFY(!found.isNull());
+        QCOMPARE(describe(found.blockFormat()), expected);
+    }
+
+    void pictures_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("shownSize");
+        QTest::addColumn<QSize>("pixels");
+        QTest::newRow("png in hex") << "picture_png_hex.rtf" << QSize(100, 60) << QSize(4, 3);
+        QTest::newRow("png in binary") << "picture_png_bin.rtf" << QSize(40, 30) << QSize(4, 3);
+        QTest::newRow("jpeg, scaled") << "picture_jpeg.rtf" << QSize(4, 16) << QSize(8, 8);
+        QTest::newRow("word processor")
+            << "saved_word_processor.rtf" << QSize(40, 30) << QSize(4, 3);
+    }
+    void pictures() {
+        QFETCH(QString, file);
+        QFETCH(QSize, shownSize);
+        QFETCH(QSize, pixels);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        const QList<QTextImageFormat> pictures = picturesOf(document);
+        QCOMPARE(pictures.size(), 1);
+        QCOMPARE(QSizeF(pictures[0].width(), pictures[0].height()), QSizeF(shownSize));
+        const QImage image =
+            document.resource(QTextDocument::ImageResource, QUrl(pictures[0].name()))
+                .value<QImage>();
+        QCOMPARE(image.size(), pixels);
+    }
+
+    void picturesNotShown() {
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile("picture_unsupported.rtf"), document));
+        QVERIFY(picturesOf(document).isEmpty());
+    }
+
+    void tables_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("tables");
+        QTest::newRow("hand-written")
+            << "table.rtf" << QStringList{"2x3 Name|Age|City|Ann|7|Leeds/second line", "1x1 Alone"};
+        QTest::newRow("rows of different lengths")
+            << "table_ragged_rows.rtf" << QStringList{"3x4 a|b|c||d||||e|f|g|h"};
+        QTest::newRow("word processor")
+            << "saved_word_processor.rtf" << QStringList{"2x2 Pace|Seconds|Slow|7.5"};
+        QTest::newRow("office suite")
+            << "saved_office_suite.rtf" << QStringList{"2x2 Pace|Seconds|Medium|5"};
+    }
+    void tables() {
+        QFETCH(QString, file);
+        QFETCH(QStringList, tables);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        QStringList found;
+        for (QTextTable *table : tablesOf(document))
+            found << QString("%1x%2 %3")
+                         .arg(table->rows())
+                         .arg(table->columns())
+                         .arg(cellTexts(table));
+        QCOMPARE(found, tables);
+    }
+
+    void tableColumnsTakeTheirWidths() {
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile("table.rtf"), document));
+        const QList<QTextLength> widths = tablesOf(document)[0]->format().columnWidthConstraints();
+        QCOMPARE(widths, QList<QTextLength>(3, QTextLength(QTextLength::FixedLength, 100)));
+        QCOMPARE(describe(find(document, "Leeds").charFormat()), QString("bold font:Arial"));
+    }
+
+    void tableCutShortByTheBudgetIsLeftOut() {
+        QTextDocument document;
+        QTextCursor cursor(&document);
+        rtf::OutputBudget budget(100);
+        rtf::TableRecorder table(budget);
+        table.addCellEdge(1000);
+        table.addCellEdge(2000);
+        QVERIFY(!table.begin());
+        table.finish(cursor);
+        QVERIFY(!table.active());
+        QVERIFY(tablesOf(document).isEmpty());
+    }
+
+    void windows1252WithoutCodecMatchesTheCodec() {
+        QStringDecoder codec("windows-1252");
+        QVERIFY(codec.isValid());
+        for (int byte = 0; byte < 256; ++byte) {
+            const char c = char(byte);
+            QCOMPARE(QString(rtf::windows1252ToUnicode(uchar(byte))),
+                     codec.decode(QByteArrayView(&c, 1)));
+        }
+    }
+
+    void charactersThatWouldSplitParagraphs() {
+        QTextDocument document;
+        QVERIFY(readRtf("{\\rtf1\\uc0 a\\u13 b\\u8233 c\\'0d\\'0a d\\u65532 e\\u-1 f}", document));
+        QCOMPARE(document.blockCount(), 1);
+        QCOMPARE(textOf(document), QString("abc de\uffff") + "f");
+    }
+
+    void clampedParameters_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("format");
+        QTest::newRow("font size 0") << QByteArray("{\\rtf1\\fs0 x}") << "x"
+                                     << "";
+        QTest::newRow("negative font size") << QByteArray("{\\rtf1\\fs-10 x}") << "x"
+                                            << "";
+        QTest::newRow("huge font size") << QByteArray("{\\rtf1\\fs2147483647 x}") << "x"
+                                        << "size:1638";
+        QTest::newRow("font beyond the table")
+            << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f99999 x}") << "x"
+            << "";
+        QTest::newRow("negative colour")
+            << QByteArray("{\\rtf1{\\colortbl;\\red9;}\\cb-999999999 x}") << "x"
+            << "";
+        QTest::newRow("colour components")
+            << QByteArray("{\\rtf1{\\colortbl;\\red999\\green-5\\blue2147483647;}\\cf1 x}") << "x"
+            << "color:#ff00ff";
+        QTest::newRow("negative skip count") << QByteArray("{\\rtf1\\uc-5\\u233 x}") << "\u00e9x"
+                                             << "";
+        QTest::newRow("huge skip count")
+            << QByteArray("{\\rtf1{\\uc99999\\u233 abcdef}x}") << "\u00e9x"
+            << "";
+        QTest::newRow("\\u160?c keeps the c") << QByteArray("{\\rtf1\\u160?c}") << "\u00a0c"
+                                              << "";
+        QTest::newRow("binary longer than the file")
+            << QByteArray("{\\rtf1 a{\\pict\\pngblip\\bin2147483647 xyz}}") << "a"
+            << "";
+        QTest::newRow("negative binary") << QByteArray("{\\rtf1 a\\bin-1 b}") << "ab"
+                                         << "";
+        QTest::newRow("malformed hex") << QByteArray("{\\rtf1 a\\'3?b}") << "a?b"
+                                       << "";
+        QTest::newRow("odd picture hex") << QByteArray("{\\rtf1{\\pict\\pngblip 89504}x}") << "x"
+                                         << "";
+        QTest::newRow("ends inside a group") << QByteArray("{\\rtf1 a{\\b b") << "ab"
+                                             << "bold";
+        QTest::newRow("closes too many groups") << QByteArray("{\\rtf1 a}}}b") << "a"
+                                                << "";
+    }
+    void clampedParameters() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(QString, format);
+        QTextDocument document;
+        QVERIFY(readRtf(rtf, document));
+        QCOMPARE(textOf(document), text);
+        QTextCursor end(&document);
+        end.movePosition(QTextCursor::End);
+        QCOMPARE(describe(end.charFormat()), format);
+    }
+
+    // Each must read within a second of work and 64 MiB, however it is made. Memory is not
+    // measured under AddressSanitizer, whose allocator keeps what is freed.
+    void adversarialInputs_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        const QDir regressions("rtf/regressions");
+        for (const QString &name : regressions.entryList({"*.rtf"}, QDir::Files))
+            QTest::newRow(qPrintable(name)) << corpusFile("regressions/" + name);
+        constexpr qsizetype tenMiB = 10 * 1024 * 1024;
+        QTest::newRow("100,000 nested groups") << QByteArray("{\\rtf1 ") +
+                                                      QByteArray(100'000, '{') + "deep" +
+                                                      QByteArray(100'000, '}');
+        QTest::newRow("10 MB of text")
+            << repeated("{\\rtf1 ", "lorem ipsum dolor sit amet ", tenMiB);
+        QTest::newRow("10 MB of paragraphs") << repeated("{\\rtf1 ", "\\par ", tenMiB);
+        QTest::newRow("10 MB of formatting runs") << repeated("{\\rtf1 ", "{\\b x}y", tenMiB);
+        QTest::newRow("10 MB of table rows") << repeated("{\\rtf1\\trowd\\cellx100\\cellx200",
+                                                         "\\intbl a\\cell b\\cell\\row", tenMiB);
+        QTest::newRow("10 MB of escaped bytes") << repeated("{\\rtf1 ", "\\'e9", tenMiB);
+        QTest::newRow("10 MB of pictures")
+            << repeated("{\\rtf1 ", "{\\pict\\pngblip " + kPngHex + "}", tenMiB);
+        QTest::newRow("10 MB of groups") << repeated("{\\rtf1 ", "{\\*\\x}", tenMiB);
+        QTest::newRow("10 MB document") << repeated(
+            "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}",
+            "\\pard\\sa120 Some {\\b bold} text, {\\i italic} words, {\\cf1 colour} and "
+            "caf\\'e9 in a paragraph that goes on for a while.\\par\n",
+            tenMiB);
+    }
+    void adversarialInputs() {
+        QFETCH(QByteArray, rtf);
+        QTextDocument document;
+        bool read = false;
+        const Cost cost = costOf([&] { read = readRtf(rtf, document); });
+        qInfo("%.3f s of work, %lld KiB more at the peak", cost.cpuSeconds, cost.peakGrowthKiB);
+        QVERIFY(read);
+        QVERIFY2(cost.cpuSeconds < kWorkLimitSeconds,
+                 qPrintable(QString("%1 s").arg(cost.cpuSeconds)));
+        QVERIFY2(cost.peakGrowthKiB < 64 * 1024,
+                 qPrintable(QString("%1 KiB").arg(cost.peakGrowthKiB)));
+    }
+};
+
+QTEST_MAIN(TestRtfReader)
+#include "test_rtf_reader.moc"
