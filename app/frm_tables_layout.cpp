@@ -150,7 +150,7 @@ void frmTables::createControls() {
 }
 
 void frmTables::createMenus() {
-    auto item = [this](QMenu *menu, const char *name, const QString &caption,
+    auto item = [](QMenu *menu, const char *name, const QString &caption,
                        const QKeySequence &shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
