@@ -42,6 +42,8 @@ GameState frmTables::gameState() const {
 void frmTables::connectEvents() {
     connect(mnuExit, &QAction::triggered, this, &frmTables::mnuExit_Click);
     connect(mnuHistory, &QAction::triggered, this, &frmTables::mnuHistory_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmTables::mnuHelpAbout_Click);
+    connect(mnuHelpContents, &QAction::triggered, this, &frmTables::mnuHelpContents_Click);
     connect(mnuOptions, &QAction::triggered, this, &frmTables::mnuOptions_Click);
     // Clicks, not value changes: resetting its own value must not run the handler again.
     connect(chkAllTimes, &QCheckBox::clicked, this, &frmTables::chkAllTimes_Click);

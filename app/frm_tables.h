@@ -48,6 +48,10 @@ class frmTables : public QMainWindow {
     // The history viewer (history/).
     void mnuHistory_Click();
 
+    // The Help menu (about/).
+    void mnuHelpAbout_Click();
+    void mnuHelpContents_Click();
+
     // The options panel (app/options_panel.cpp).
     void mnuOptions_Click();
     void chkAllTimes_Click();
@@ -71,6 +75,7 @@ class frmTables : public QMainWindow {
 
   private:
     void Form_Unload();
+    void openHelpWindow(const QString &tag);
     void SetSpeed();
     void NextSum();
     void MarkAnswer();

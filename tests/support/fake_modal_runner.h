@@ -3,7 +3,6 @@
 #include "platform/modal_runner.h"
 
 #include <QDialog>
-#include <QPointer>
 
 #include <functional>
 
@@ -13,12 +12,10 @@ class FakeModalRunner : public ModalRunner {
   public:
     void runModal(QDialog &dialog) override {
         ++opened;
-        lastParent = dialog.parentWidget();
         if (whileOpen)
             whileOpen(dialog);
     }
 
     std::function<void(QDialog &)> whileOpen;
     int opened = 0;
-    QPointer<QWidget> lastParent;
 };

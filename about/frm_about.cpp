@@ -1,0 +1,36 @@
+#include "about/frm_about.h"
+
+#include "app/twips.h"
+#include "platform/app_info.h"
+#include "platform/fonts.h"
+#include "platform/system_colours.h"
+
+#include <QEvent>
+#include <QIcon>
+#include <QPushButton>
+
+frmAbout::frmAbout(Services services, QWidget &owner)
+    : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      services_(services) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral("Help"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-32.png")));
+    setFont(windowFont());
+    QPalette background = palette();
+    background.setColor(QPalette::Window, desktopColour());
+    setPalette(background);
+    setAutoFillBackground(true);
+    setFixedSize(twipsToPixels(8565), twipsToPixels(6555));
+
+    createControls();
+    arrangeTabOrder();
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::StartSysInfo);
+}
+
+bool frmAbout::event(QEvent *event) {
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}

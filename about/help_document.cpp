@@ -1,0 +1,17 @@
+#include "about/help_document.h"
+
+#include "platform/app_info.h"
+#include "platform/file_system.h"
+#include "platform/rtf_reader.h"
+
+#include <stdexcept>
+
+QString helpDocumentPath() {
+    return programFolder() + QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
+}
+
+void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document) {
+    const std::optional<QByteArray> rtf = files.readFile(path);
+    if (!rtf || !readRtf(*rtf, document))
+        throw std::runtime_error("the help document cannot be loaded");
+}

@@ -1,0 +1,207 @@
+#include "about/about_geometry.h"
+#include "about/about_texts.h"
+#include "about/help_document.h"
+#include "support/help_window.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+namespace {
+
+const QByteArray helpDocument =
+    "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Times \\b tables\\b0\\par}";
+
+QByteArray longHelpDocument() {
+    QByteArray rtf = "{\\rtf1 Top\\par";
+    for (int line = 0; line < 200; ++line)
+        rtf += " more\\par";
+    return rtf + "}";
+}
+
+template <typename T = QWidget> T *child(const frmAbout &window, const QString &name) {
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+bool shown(const frmAbout &window, const QString &name) {
+    return child(window, name)->isVisibleTo(&window);
+}
+
+} // namespace
+
+class TestAbout : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void centring_data() {
+        QTest::addColumn<float>("ownerStart");
+        QTest::addColumn<float>("ownerExtent");
+        QTest::addColumn<float>("ownExtent");
+        QTest::addColumn<float>("start");
+        QTest::newRow("owner larger") << 1200.0f << 6000.0f << 3695.0f << 2352.5f;
+        QTest::newRow("negative top is mirrored") << 120.0f << 3000.0f << 4685.0f << 722.5f;
+        QTest::newRow("owner left of the origin") << -900.0f << 4000.0f << 4000.0f << 900.0f;
+    }
+    void centring() {
+        QFETCH(float, ownerStart);
+        QFETCH(float, ownerExtent);
+        QFETCH(float, ownExtent);
+        QFETCH(float, start);
+        QCOMPARE(centredTwips(ownerStart, ownerExtent, ownExtent), start);
+    }
+
+    void version_data() {
+        QTest::addColumn<int>("major");
+        QTest::addColumn<int>("minor");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("1.0") << 1 << 0 << "Version 1.0";
+        QTest::newRow("no padding") << 1 << 12 << "Version 1.12";
+    }
+    void version() {
+        QFETCH(int, major);
+        QFETCH(int, minor);
+        QFETCH(QString, text);
+        QCOMPARE(versionText(major, minor), text);
+    }
+
+    void aboutFace() {
+        WindowFixture fx;
+        fx.start();
+        openFromHelpMenu(fx, "mnuHelpAbout", [&fx](frmAbout &window) {
+            QCOMPARE(window.parentWidget(), fx.window.get());
+            QCOMPARE(window.windowTitle(), QString("Help"));
+            QVERIFY(shown(window, "fraAbout"));
+            QVERIFY(!shown(window, "fraContents"));
+            QCOMPARE(child(window, "fraAbout")->pos(), QPoint(0, 0));
+            QCOMPARE(child<QLabel>(window, "lblTitle")->text(), QString("Quorvel"));
+            QCOMPARE(child<QLabel>(window, "lblVersion")->text(), QString("Version 1.0"));
+            QCOMPARE(child<QLabel>(window, "lblCopyright")->text().split("\r\n").size(), 5);
+            // 5375 x 3695 twips
+            QCOMPARE(window.frameGeometry().size(), QSize(358, 246));
+            QCOMPARE(window.focusWidget(), child(window, "cmdOK"));
+            QVERIFY(child<QPushButton>(window, "cmdOK")->isDefault());
+        });
+        QCOMPARE(fx.modal.opened, 1);
+        QVERIFY(fx.dialogs.messages.empty());
+    }
+
+    void closesWith_data() {
+        QTest::addColumn<int>("key"); // 0: a click on OK
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+        QTest::newRow("OK") << 0;
+    }
+    void closesWith() {
+        QFETCH(int, key);
+        WindowFixture fx;
+        fx.start();
+        openFromHelpMenu(fx, "mnuHelpAbout", [key](frmAbout &window) {
+            if (key)
+                QTest::keyClick(window.focusWidget(), Qt::Key(key));
+            else
+                child<QPushButton>(window, "cmdOK")->click();
+            QVERIFY(window.isHidden());
+        });
+    }
+
+    void contentsFace() {
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath()] = helpDocument;
+        openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
+            QVERIFY(shown(window, "fraContents"));
+            QVERIFY(!shown(window, "fraAbout"));
+            auto *box = child<QTextBrowser>(window, "rtbContents");
+            QCOMPARE(box->toPlainText(), QString("Times tables"));
+            QVERIFY(box->isReadOnly());
+            QCOMPARE(child(window, "fraContents")->geometry(), QRect(0, 0, 537, 305));
+            // 8135 x 4685 twips
+            QCOMPARE(window.frameGeometry().size(), QSize(542, 312));
+            QCOMPARE(window.focusWidget(), box);
+        });
+        QVERIFY(fx.dialogs.messages.empty());
+    }
+
+    void contentsOpenAtTheTop() {
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath()] = longHelpDocument();
+        openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
+            auto *box = child<QTextBrowser>(window, "rtbContents");
+            QVERIFY(box->verticalScrollBar()->maximum() > 0);
+            QCOMPARE(box->verticalScrollBar()->value(), 0);
+        });
+    }
+
+    void placedOverTheMainWindow_data() {
+        QTest::addColumn<QString>("menuItem");
+        QTest::addColumn<QPoint>("mainWindowAt");
+        QTest::newRow("About, centred") << "mnuHelpAbout" << QPoint(300, 200);
+        QTest::newRow("Contents, top mirrored") << "mnuHelpContents" << QPoint(300, 8);
+        QTest::newRow("Contents, left mirrored") << "mnuHelpContents" << QPoint(-200, 300);
+    }
+    void placedOverTheMainWindow() {
+        QFETCH(QString, menuItem);
+        QFETCH(QPoint, mainWindowAt);
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath()] = helpDocument;
+        fx.window->move(mainWindowAt);
+        const QRect main = fx.window->frameGeometry();
+        openFromHelpMenu(fx, menuItem, [&main](frmAbout &window) {
+            const QRect own = window.frameGeometry();
+            auto centred = [](int start, int ownerExtent, int ownExtent) {
+                return qRound(std::abs(start + (ownerExtent - ownExtent) / 2.0));
+            };
+            QCOMPARE(own.top(), centred(main.top(), main.height(), own.height()));
+            QCOMPARE(own.left(), centred(main.left(), main.width(), own.width()));
+        });
+    }
+
+    void unloadableHelpDocument_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("missing") << false << QByteArray();
+        QTest::newRow("not rich text") << true << QByteArray("Times tables, plain and simple.");
+    }
+    void unloadableHelpDocument() {
+        QFETCH(bool, present);
+        QFETCH(QByteArray, content);
+        WindowFixture fx;
+        fx.start();
+        if (present)
+            fx.files.files[helpDocumentPath()] = content;
+        openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
+            QVERIFY(!shown(window, "fraContents"));
+            QVERIFY(!shown(window, "fraAbout"));
+            QCOMPARE(window.size(), QSize(571, 437)); // 8565 x 6555 twips, as designed
+            window.Form_Activate(); // coming back to the window does not try again
+        });
+        QCOMPARE(fx.dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(fx.dialogs.messages[0].text, QString("Error loading Help screen!"));
+        QCOMPARE(fx.dialogs.messages[0].buttons, MsgButtons::Ok);
+        QCOMPARE(fx.dialogs.messages[0].icon, MsgIcon::None);
+        QCOMPARE(fx.dialogs.messages[0].title, QString("Quorvel"));
+    }
+
+    void helpDocumentReadAtEachOpening() {
+        WindowFixture fx;
+        fx.start();
+        const QStringList versions{"first", "second"};
+        for (const QString &version : versions) {
+            fx.files.files[helpDocumentPath()] = "{\\rtf1 " + version.toLatin1() + "}";
+            openFromHelpMenu(fx, "mnuHelpContents", [&version](frmAbout &window) {
+                QCOMPARE(child<QTextBrowser>(window, "rtbContents")->toPlainText(), version);
+            });
+        }
+        QCOMPARE(fx.files.reads, 2);
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"
