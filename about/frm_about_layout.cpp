@@ -72,6 +72,7 @@ void frmAbout::createControls() {
                         twipsRect(0, 0, 8055, 4335));
     rtbContents->setReadOnly(true);
     rtbContents->setOpenLinks(false);
+    rtbContents->setAccessibleName(QStringLiteral("Help document"));
 
     createAboutPanel();
 }

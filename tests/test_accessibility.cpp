@@ -1,5 +1,7 @@
+#include "about/help_document.h"
 #include "platform/qt_dialogs.h"
 #include "support/drill_fixture.h"
+#include "support/help_window.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -121,6 +123,23 @@ class TestAccessibility : public QObject {
     void dialogsAreNamed() {
         QFETCH(std::function<void()>, open);
         const QStringList found = unnamedInModal(open);
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    void helpWindowIsNamed_data() {
+        QTest::addColumn<QString>("menuItem");
+        QTest::newRow("About") << "mnuHelpAbout";
+        QTest::newRow("Contents") << "mnuHelpContents";
+    }
+    void helpWindowIsNamed() {
+        QFETCH(QString, menuItem);
+        WindowFixture fx;
+        fx.start().show();
+        fx.files.files[helpDocumentPath()] = "{\\rtf1 Times tables}";
+        QStringList found{QStringLiteral("the help window did not open")};
+        openFromHelpMenu(fx, menuItem, [&found](frmAbout &window) {
+            found = unnamed(QAccessible::queryAccessibleInterface(&window));
+        });
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 
