@@ -80,10 +80,22 @@ sqlite3 *openFile(const QByteArray &file, int flags) {
     return nullptr;
 }
 
+// The header's write format is 1 (rollback journal) or 2 (WAL); SQLite
+// takes any other value for a newer format and never writes the file again.
+bool hasWritableFormat(const QByteArray &file) {
+    QFile header(QFile::decodeName(file));
+    if (!header.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray start = header.read(19);
+    return start.size() < 19 || start[18] == 1 || start[18] == 2;
+}
+
 // SQLite's verdict on the whole file, from a connection of its own. Not
 // quick_check: it does not compare the index with the table, and writes
 // through a damaged index go on to damage the file further.
 bool isDamaged(const QByteArray &file, int busyTimeoutMs) {
+    if (!hasWritableFormat(file))
+        return true;
     sqlite3 *db = openFile(file, 0);
     bool damaged = false;
     if (db) {
