@@ -80,6 +80,23 @@ sqlite3 *openFile(const QByteArray &file, int flags) {
     return nullptr;
 }
 
+// A check that cannot run for now (another copy writing, a disk that does not
+// answer, a journal that cannot be rolled back here) says nothing about the
+// file; any other failure, such as a header SQLite does not accept, is damage.
+bool isPassing(int code) {
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+    case SQLITE_NOMEM:
+    case SQLITE_IOERR:
+    case SQLITE_CANTOPEN:
+    case SQLITE_READONLY:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The header's write format is 1 (rollback journal) or 2 (WAL); SQLite
 // takes any other value for a newer format and never writes the file again.
 bool hasWritableFormat(const QByteArray &file) {
@@ -102,7 +119,7 @@ bool isDamaged(const QByteArray &file, int busyTimeoutMs) {
         sqlite3_busy_timeout(db, busyTimeoutMs);
         Statement check(db, "PRAGMA integrity_check(1)");
         const int rc = check.ok() ? check.step() : sqlite3_errcode(db);
-        damaged = isDamage(rc) || (rc == SQLITE_ROW && check.column(0) != QLatin1String("ok"));
+        damaged = rc == SQLITE_ROW ? check.column(0) != QLatin1String("ok") : !isPassing(rc);
     }
     sqlite3_close_v2(db);
     return damaged;

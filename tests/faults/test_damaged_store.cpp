@@ -140,11 +140,13 @@ class TestDamagedStore : public QObject {
         QTest::newRow("table definition damaged")
             << soundWith(0, "section TEXT", "sectiom TEXT") << true << int(None);
         QTest::newRow("not a database") << QByteArray("LastPlayer=Sam\n") << true << int(None);
-        // The header's file format bytes, for writing and for reading.
+        // The header's file format bytes, for writing and for reading, and its schema format.
         QTest::newRow("write format damaged")
             << sound_.left(18) + '\x05' + sound_.mid(19) << true << int(All);
         QTest::newRow("read format damaged")
             << sound_.left(19) + '\x05' + sound_.mid(20) << true << int(None);
+        QTest::newRow("schema format damaged")
+            << sound_.left(47) + '\x0c' + sound_.mid(48) << true << int(None);
     }
     void damagedFileIsKeptAsideAndReadFrom() {
         QFETCH(QByteArray, content);
