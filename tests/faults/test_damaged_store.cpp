@@ -86,6 +86,34 @@ class TestDamagedStore : public QObject {
         QVERIFY(hotJournal.size() > 8 && hotJournal.left(8).count('\0') < 8);
     }
 
+    // What the program did with damaged variants of the sound store.
+    struct Tally {
+        int inPlace = 0, aside = 0, allKept = 0, someKept = 0;
+        void add(const Run &run) {
+            if (run.asidePath.isEmpty()) {
+                ++inPlace;
+                return;
+            }
+            ++aside;
+            allKept += run.recordsKept == storedRecords;
+            someKept += run.recordsKept > 0 && run.recordsKept < storedRecords;
+        }
+        void report(const QByteArray &what) const {
+            qInfo("%s: %d read in place, %d set aside (%d with every record read back, %d with "
+                  "some, %d with none)",
+                  what.constData(), inPlace, aside, allKept, someKept, aside - allKept - someKept);
+        }
+    };
+
+    void startOnVariant(const QByteArray &bytes, const QByteArray &label, Tally &tally) {
+        init();
+        QVERIFY(writeFile(path(), bytes));
+        Run run;
+        startFinishAndExit(run, label);
+        if (!QTest::currentTestFailed())
+            tally.add(run);
+    }
+
     // The bytes of the first page of the store that holds the index.
     qsizetype indexPageOffset() const {
         sqlite3 *db = nullptr;
@@ -189,13 +217,26 @@ class TestDamagedStore : public QObject {
         QCOMPARE(run.options, pw::options(player, storedState));
     }
 
+    // The header's fields are few bytes that decide much, so each bit gets a turn.
+    void everyBitOfTheHeaderFlipped() {
+        Tally tally;
+        for (int bit = 0; bit < 100 * 8; ++bit) {
+            QByteArray bytes = sound_;
+            bytes[bit / 8] = char(bytes[bit / 8] ^ (1 << (bit % 8)));
+            startOnVariant(bytes, QStringLiteral("header bit %1").arg(bit).toUtf8(), tally);
+            if (QTest::currentTestFailed())
+                return;
+        }
+        tally.report("every bit of the header");
+    }
+
     void randomByteFlips() {
         const int variants = runsAsked("QUORVEL_DAMAGE_VARIANTS", 150);
         bool seeded = false;
         const unsigned given = qEnvironmentVariable("QUORVEL_SEED").toUInt(&seeded);
         const unsigned seed = seeded ? given : std::random_device{}();
         std::mt19937 random(seed);
-        int aside = 0, allKept = 0, someKept = 0, inPlace = 0;
+        Tally tally;
         for (int variant = 0; variant < variants; ++variant) {
             QByteArray bytes = sound_;
             const int flips = 1 + int(random() % 4);
@@ -203,24 +244,14 @@ class TestDamagedStore : public QObject {
                 const auto at = qsizetype(random() % unsigned(bytes.size()));
                 bytes[at] = char(bytes[at] ^ (1 << (random() % 8)));
             }
-            init();
-            QVERIFY(writeFile(path(), bytes));
-            Run run;
-            startFinishAndExit(
-                run, QStringLiteral("seed %1, variant %2").arg(seed).arg(variant).toUtf8());
+            startOnVariant(bytes,
+                           QStringLiteral("seed %1, variant %2").arg(seed).arg(variant).toUtf8(),
+                           tally);
             if (QTest::currentTestFailed())
                 return;
-            if (run.asidePath.isEmpty()) {
-                ++inPlace;
-            } else {
-                ++aside;
-                allKept += run.recordsKept == storedRecords;
-                someKept += run.recordsKept > 0 && run.recordsKept < storedRecords;
-            }
         }
-        qInfo("%d variants (seed %u): %d read in place, %d set aside (%d with every record read "
-              "back, %d with some, %d with none)",
-              variants, seed, inPlace, aside, allKept, someKept, aside - allKept - someKept);
+        tally.report(
+            QStringLiteral("%1 random variants (seed %2)").arg(variants).arg(seed).toUtf8());
     }
 };
 
