@@ -1,6 +1,6 @@
 #include "about/frm_about.h"
 
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"

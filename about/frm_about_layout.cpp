@@ -1,7 +1,7 @@
 // The help window's panels and controls as they stand before activation.
 #include "about/about_texts.h"
 #include "about/frm_about.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/app_info.h"
 #include "platform/file_system.h"
-#include "platform/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <stdexcept>
 

@@ -3,7 +3,7 @@
 
 #include "app/greeting.h"
 #include "app/sum_counts.h"
-#include "app/twips.h"
+#include "platform/twips.h"
 #include "drill/answer_box.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"

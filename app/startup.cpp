@@ -1,7 +1,7 @@
 // Start-up, the player's name and shut-down.
 #include "app/frm_tables.h"
 
-#include "app/blanks.h"
+#include "drill/blanks.h"
 #include "app/greeting.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"

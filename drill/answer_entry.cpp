@@ -1,7 +1,7 @@
 // Typing, submitting and marking answers.
 #include "app/frm_tables.h"
 
-#include "app/blanks.h"
+#include "drill/blanks.h"
 #include "drill/answer_box.h"
 #include "drill/answer_keys.h"
 #include "drill/answer_test.h"

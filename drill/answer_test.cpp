@@ -1,6 +1,6 @@
 #include "drill/answer_test.h"
 
-#include "app/blanks.h"
+#include "drill/blanks.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #include "drill/transcript.h"
 
-#include "app/blanks.h"
+#include "drill/blanks.h"
 
 namespace {
 // Longer texts are kept whole.

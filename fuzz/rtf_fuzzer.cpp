@@ -1,7 +1,7 @@
 // libFuzzer target for the help reader: any input must read without a crash, a hang or a
 // memory error.
 
-#include "platform/rtf_reader.h"
+#include "rtf/rtf_reader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>

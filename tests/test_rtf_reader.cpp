@@ -1,6 +1,6 @@
-#include "platform/rtf/code_pages.h"
-#include "platform/rtf/table_recorder.h"
-#include "platform/rtf_reader.h"
+#include "rtf/code_pages.h"
+#include "rtf/table_recorder.h"
+#include "rtf/rtf_reader.h"
 
 #include <QDir>
 #include <QImage>

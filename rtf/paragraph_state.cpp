@@ -1,0 +1,92 @@
+#include "rtf/paragraph_state.h"
+
+#include "rtf/units.h"
+
+#include <algorithm>
+
+namespace rtf {
+namespace {
+
+constexpr int kMaxTwips = 31680; // 22 inches, the widest page a word processor offers
+
+int indent(const Token &token) {
+    return std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
+}
+int spacing(const Token &token) {
+    return std::clamp(token.parameter, 0, kMaxTwips);
+}
+
+Qt::Alignment qtAlignment(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Justify:
+        return Qt::AlignJustify;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token) {
+    switch (keyword) {
+    case Keyword::ParagraphDefault:
+        state = ParagraphState{};
+        break;
+    case Keyword::AlignLeft:
+        state.alignment = Alignment::Left;
+        break;
+    case Keyword::AlignCenter:
+        state.alignment = Alignment::Center;
+        break;
+    case Keyword::AlignRight:
+        state.alignment = Alignment::Right;
+        break;
+    case Keyword::AlignJustify:
+        state.alignment = Alignment::Justify;
+        break;
+    case Keyword::LeftIndent:
+        state.leftIndent = indent(token);
+        break;
+    case Keyword::RightIndent:
+        state.rightIndent = indent(token);
+        break;
+    case Keyword::FirstIndent:
+        state.firstIndent = indent(token);
+        break;
+    case Keyword::SpaceBefore:
+        state.spaceBefore = spacing(token);
+        break;
+    case Keyword::SpaceAfter:
+        state.spaceAfter = spacing(token);
+        break;
+    case Keyword::InTable:
+        state.inTable = true;
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+QTextBlockFormat blockFormat(const ParagraphState &state) {
+    QTextBlockFormat format;
+    format.setAlignment(qtAlignment(state.alignment));
+    format.setLeftMargin(twipsToPixels(state.leftIndent));
+    format.setRightMargin(twipsToPixels(state.rightIndent));
+    format.setTextIndent(twipsToPixels(state.firstIndent));
+    format.setTopMargin(twipsToPixels(state.spaceBefore));
+    format.setBottomMargin(twipsToPixels(state.spaceAfter));
+    // Word processors stop a tab at a hanging indent, where a list item's text begins. Qt
+    // measures tab stops from the start of the first line.
+    if (state.firstIndent < 0)
+        format.setTabPositions(
+            {QTextOption::Tab(twipsToPixels(-state.firstIndent), QTextOption::LeftTab)});
+    return format;
+}
+
+} // namespace rtf

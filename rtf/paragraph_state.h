@@ -1,0 +1,30 @@
+#pragma once
+
+#include "rtf/keywords.h"
+#include "rtf/tokenizer.h"
+
+#include <QTextBlockFormat>
+
+namespace rtf {
+
+enum class Alignment : quint8 { Left, Center, Right, Justify };
+
+// Paragraph formatting in force; measures in twips.
+struct ParagraphState {
+    int leftIndent = 0;
+    int rightIndent = 0;
+    int firstIndent = 0;
+    int spaceBefore = 0;
+    int spaceAfter = 0;
+    Alignment alignment = Alignment::Left;
+    bool inTable = false;
+
+    bool operator==(const ParagraphState &) const = default;
+};
+
+// Applies a paragraph formatting word; false when the word is not one.
+bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token);
+
+QTextBlockFormat blockFormat(const ParagraphState &state);
+
+} // namespace rtf

@@ -1,0 +1,98 @@
+#include "rtf/picture_reader.h"
+
+#include "rtf/units.h"
+#include "rtf/document_writer.h"
+
+#include <QBuffer>
+#include <QImageReader>
+
+#include <algorithm>
+
+namespace rtf {
+namespace {
+
+constexpr int kMaxGoalTwips = 31680;
+// Reading a picture costs work even before its pixels; they cost four bytes each.
+constexpr qint64 kPictureCost = 20'000;
+constexpr qint64 kPixelCost = 4;
+constexpr int kMaxScale = 1000;
+
+qreal displayLength(int goalTwips, int scale, int pixels) {
+    const qreal length = goalTwips > 0 ? twipsToPixels(goalTwips) : pixels;
+    return std::max<qreal>(1, length * scale / 100);
+}
+
+} // namespace
+
+void PictureReader::start() {
+    *this = PictureReader{};
+}
+
+void PictureReader::applyWord(Keyword keyword, const Token &token) {
+    switch (keyword) {
+    case Keyword::PngBlip:
+        kind_ = Kind::Png;
+        break;
+    case Keyword::JpegBlip:
+        kind_ = Kind::Jpeg;
+        break;
+    case Keyword::PictureGoalWidth:
+        goalWidth_ = std::clamp(token.parameter, 0, kMaxGoalTwips);
+        break;
+    case Keyword::PictureGoalHeight:
+        goalHeight_ = std::clamp(token.parameter, 0, kMaxGoalTwips);
+        break;
+    case Keyword::PictureScaleX:
+        scaleX_ = std::clamp(token.parameter, 1, kMaxScale);
+        break;
+    case Keyword::PictureScaleY:
+        scaleY_ = std::clamp(token.parameter, 1, kMaxScale);
+        break;
+    default:
+        break;
+    }
+}
+
+// Anything but hex digits is noise; an odd digit at the end is dropped.
+void PictureReader::appendHex(QByteArrayView text) {
+    if (kind_ == Kind::Unsupported)
+        return;
+    for (char c : text) {
+        const int value = hexDigitValue(c);
+        if (value < 0)
+            continue;
+        if (highNibble_ < 0) {
+            highNibble_ = value;
+        } else {
+            data_.append(static_cast<char>(highNibble_ * 16 + value));
+            highNibble_ = -1;
+        }
+    }
+}
+
+void PictureReader::appendBinary(QByteArrayView data) {
+    if (kind_ != Kind::Unsupported)
+        data_.append(data);
+}
+
+void PictureReader::finish(DocumentWriter &writer, const GroupState &state) {
+    if (kind_ == Kind::Unsupported || data_.isEmpty() || !writer.reservePicture(kPictureCost))
+        return;
+    QBuffer buffer(&data_);
+    buffer.open(QIODevice::ReadOnly);
+    // Only the declared decoder: a picture never reaches the parsers of other formats.
+    QImageReader reader(&buffer, kind_ == Kind::Png ? "png" : "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    const QSize size = reader.size();
+    if (size.isEmpty() || !writer.reservePicture(kPixelCost * size.width() * size.height()))
+        return;
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return;
+    writer.insertPicture(picture,
+                         QSizeF(displayLength(goalWidth_, scaleX_, picture.width()),
+                                displayLength(goalHeight_, scaleY_, picture.height())),
+                         state);
+}
+
+} // namespace rtf

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "rtf/keywords.h"
+#include "rtf/tokenizer.h"
+
+#include <QByteArray>
+
+namespace rtf {
+
+class DocumentWriter;
+struct GroupState;
+
+// Collects one \pict and puts it into the document when its group ends. Only PNG and JPEG
+// pictures are shown; metafiles and device-dependent bitmaps are left out.
+class PictureReader {
+  public:
+    void start();
+    void applyWord(Keyword keyword, const Token &token);
+    void appendHex(QByteArrayView text);
+    void appendBinary(QByteArrayView data);
+    void finish(DocumentWriter &writer, const GroupState &state);
+
+  private:
+    enum class Kind { Unsupported, Png, Jpeg };
+
+    Kind kind_ = Kind::Unsupported;
+    int goalWidth_ = 0; // twips; 0 for the picture's own size
+    int goalHeight_ = 0;
+    int scaleX_ = 100; // percent
+    int scaleY_ = 100;
+    QByteArray data_;
+    int highNibble_ = -1;
+};
+
+} // namespace rtf

@@ -1,0 +1,17 @@
+#include "rtf/rtf_reader.h"
+
+#include "rtf/parser.h"
+
+#include <QTextDocument>
+
+bool readRtf(const QByteArray &rtf, QTextDocument &out) {
+    out.clear();
+    if (!rtf.startsWith("{\\rtf"))
+        return false;
+    // Loading is not an edit the reader could undo.
+    const bool undoRedo = out.isUndoRedoEnabled();
+    out.setUndoRedoEnabled(false);
+    rtf::Parser(out).parse(rtf);
+    out.setUndoRedoEnabled(undoRedo);
+    return true;
+}
