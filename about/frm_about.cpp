@@ -1,9 +1,9 @@
 #include "about/frm_about.h"
 
-#include "platform/twips.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
+#include "platform/twips.h"
 
 #include <QEvent>
 #include <QIcon>

@@ -1,9 +1,9 @@
 // The help window's panels and controls as they stand before activation.
 #include "about/about_texts.h"
 #include "about/frm_about.h"
-#include "platform/twips.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
+#include "platform/twips.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,10 +3,10 @@
 
 #include "app/greeting.h"
 #include "app/sum_counts.h"
-#include "platform/twips.h"
 #include "drill/answer_box.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
+#include "platform/twips.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -151,7 +151,7 @@ void frmTables::createControls() {
 
 void frmTables::createMenus() {
     auto item = [](QMenu *menu, const char *name, const QString &caption,
-                       const QKeySequence &shortcut = {}) {
+                   const QKeySequence &shortcut = {}) {
         QAction *action = menu->addAction(caption);
         action->setObjectName(QLatin1String(name));
         action->setShortcut(shortcut);

@@ -1,8 +1,8 @@
 // Start-up, the player's name and shut-down.
 #include "app/frm_tables.h"
 
-#include "drill/blanks.h"
 #include "app/greeting.h"
+#include "drill/blanks.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"

@@ -1,10 +1,10 @@
 // Typing, submitting and marking answers.
 #include "app/frm_tables.h"
 
-#include "drill/blanks.h"
 #include "drill/answer_box.h"
 #include "drill/answer_keys.h"
 #include "drill/answer_test.h"
+#include "drill/blanks.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
 #include "platform/dialogs.h"

@@ -1,7 +1,7 @@
 #include "rtf/picture_reader.h"
 
-#include "rtf/units.h"
 #include "rtf/document_writer.h"
+#include "rtf/units.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,6 +1,6 @@
 #include "rtf/code_pages.h"
-#include "rtf/table_recorder.h"
 #include "rtf/rtf_reader.h"
+#include "rtf/table_recorder.h"
 
 #include <QDir>
 #include <QImage>
