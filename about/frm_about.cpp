@@ -2,11 +2,11 @@
 
 #include "platform/app_info.h"
 #include "platform/fonts.h"
+#include "platform/program_icon.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QPushButton>
 
 frmAbout::frmAbout(Services services, QWidget &owner)
@@ -15,7 +15,7 @@ frmAbout::frmAbout(Services services, QWidget &owner)
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("Help"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-32.png")));
+    setWindowIcon(programIcon());
     setFont(windowFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, desktopColour());

@@ -43,7 +43,7 @@ void frmAbout::showAboutFace() {
 }
 
 void frmAbout::showContentsFace() {
-    loadHelpDocument(services_.files, helpDocumentPath(), *rtbContents->document());
+    loadHelpDocument(services_.files, helpDocumentPath(services_.files), *rtbContents->document());
     // Filling the document leaves the view at its end.
     rtbContents->moveCursor(QTextCursor::Start);
     fraContents->move(fraContents->x(), 0);

@@ -6,8 +6,10 @@
 
 #include <stdexcept>
 
-QString helpDocumentPath() {
-    return programFolder() + QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
+QString helpDocumentPath(FileSystem &files) {
+    const QString name = QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
+    const QString beside = programFolder() + name;
+    return files.fileExists(beside) ? beside : dataFolder() + name;
 }
 
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document) {

@@ -5,8 +5,10 @@
 class FileSystem;
 class QTextDocument;
 
-// The help document lies in the program's folder, named after the application.
-QString helpDocumentPath();
+// The help document, named after the application: beside the program (a
+// build tree, an install that keeps them together), else in the installed
+// data folder.
+QString helpDocumentPath(FileSystem &files);
 
 // Reads the document afresh from the file into document. A file that is
 // missing, unreadable or not rich text at all: std::runtime_error.

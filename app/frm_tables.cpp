@@ -3,6 +3,7 @@
 #include "drill/answer_box.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
+#include "platform/program_icon.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -25,7 +26,7 @@ frmTables::frmTables(Services services, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(appTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvel-32.png")));
+    setWindowIcon(programIcon());
     setFont(windowFont());
     createControls();
     createMenus();

@@ -194,6 +194,10 @@ void frmTables::createMenus() {
     mnuHelp = submenu(menuBar(), new QMenu(QStringLiteral("&Help"), this), "mnuHelp");
     mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
     mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+
+    // The desktop's usual keys work too; the menu goes on showing the window's own.
+    mnuExit->setShortcuts({mnuExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});
+    mnuHelpContents->setShortcuts({QKeySequence(), QKeySequence(Qt::Key_F1)});
 }
 
 void frmTables::arrangeTabOrder() {

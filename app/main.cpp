@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/frm_tables.h"
 #include "platform/app_info.h"
 #include "platform/clock_seeded_random.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 
 int main(int argc, char *argv[]) {
+    if (const std::optional<int> status = answerCommandLine(argc, argv))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(appTitle());
     installFontSubstitutes();

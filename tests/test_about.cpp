@@ -1,6 +1,7 @@
 #include "about/about_geometry.h"
 #include "about/about_texts.h"
 #include "about/help_document.h"
+#include "platform/app_info.h"
 #include "support/help_window.h"
 
 #include <QGroupBox>
@@ -112,7 +113,7 @@ class TestAbout : public QObject {
     void contentsFace() {
         WindowFixture fx;
         fx.start();
-        fx.files.files[helpDocumentPath()] = helpDocument;
+        fx.files.files[helpDocumentPath(fx.files)] = helpDocument;
         openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
             QVERIFY(shown(window, "fraContents"));
             QVERIFY(!shown(window, "fraAbout"));
@@ -127,10 +128,29 @@ class TestAbout : public QObject {
         QVERIFY(fx.dialogs.messages.empty());
     }
 
+    void helpDocumentBesideTheProgramFirst_data() {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("shown");
+        const QString beside = programFolder(), installed = dataFolder();
+        QTest::newRow("both") << QStringList{beside, installed} << beside;
+        QTest::newRow("installed only") << QStringList{installed} << installed;
+    }
+    void helpDocumentBesideTheProgramFirst() {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, shown);
+        WindowFixture fx;
+        fx.start();
+        for (const QString &folder : folders)
+            fx.files.files[folder + "/Quorvel.rtf"] = "{\\rtf1 " + folder.toUtf8() + "}";
+        openFromHelpMenu(fx, "mnuHelpContents", [&shown](frmAbout &window) {
+            QCOMPARE(child<QTextBrowser>(window, "rtbContents")->toPlainText(), shown);
+        });
+    }
+
     void contentsOpenAtTheTop() {
         WindowFixture fx;
         fx.start();
-        fx.files.files[helpDocumentPath()] = longHelpDocument();
+        fx.files.files[helpDocumentPath(fx.files)] = longHelpDocument();
         openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
             auto *box = child<QTextBrowser>(window, "rtbContents");
             QVERIFY(box->verticalScrollBar()->maximum() > 0);
@@ -150,7 +170,7 @@ class TestAbout : public QObject {
         QFETCH(QPoint, mainWindowAt);
         WindowFixture fx;
         fx.start();
-        fx.files.files[helpDocumentPath()] = helpDocument;
+        fx.files.files[helpDocumentPath(fx.files)] = helpDocument;
         fx.window->move(mainWindowAt);
         const QRect main = fx.window->frameGeometry();
         openFromHelpMenu(fx, menuItem, [&main](frmAbout &window) {
@@ -175,7 +195,7 @@ class TestAbout : public QObject {
         WindowFixture fx;
         fx.start();
         if (present)
-            fx.files.files[helpDocumentPath()] = content;
+            fx.files.files[helpDocumentPath(fx.files)] = content;
         openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
             QVERIFY(!shown(window, "fraContents"));
             QVERIFY(!shown(window, "fraAbout"));
@@ -194,7 +214,7 @@ class TestAbout : public QObject {
         fx.start();
         const QStringList versions{"first", "second"};
         for (const QString &version : versions) {
-            fx.files.files[helpDocumentPath()] = "{\\rtf1 " + version.toLatin1() + "}";
+            fx.files.files[helpDocumentPath(fx.files)] = "{\\rtf1 " + version.toLatin1() + "}";
             openFromHelpMenu(fx, "mnuHelpContents", [&version](frmAbout &window) {
                 QCOMPARE(child<QTextBrowser>(window, "rtbContents")->toPlainText(), version);
             });

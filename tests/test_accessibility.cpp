@@ -135,7 +135,7 @@ class TestAccessibility : public QObject {
         QFETCH(QString, menuItem);
         WindowFixture fx;
         fx.start().show();
-        fx.files.files[helpDocumentPath()] = "{\\rtf1 Times tables}";
+        fx.files.files[helpDocumentPath(fx.files)] = "{\\rtf1 Times tables}";
         QStringList found{QStringLiteral("the help window did not open")};
         openFromHelpMenu(fx, menuItem, [&found](frmAbout &window) {
             found = unnamed(QAccessible::queryAccessibleInterface(&window));

@@ -27,7 +27,7 @@ DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
 def install(build_dir, prefix):
     subprocess.run(["cmake", "--install", build_dir, "--prefix", prefix], check=True,
                    stdout=subprocess.DEVNULL)
-    return os.path.join(prefix, "bin", "quorvel")
+    return os.path.join(prefix, "games", "quorvel")
 
 
 def play(x, screenshot, scale):

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <optional>
+
+// Answers --help and --version on the terminal and refuses any other
+// argument, all before the toolkit starts, so that neither needs a display.
+// Nothing means: no arguments, start the game.
+std::optional<int> answerCommandLine(int argc, const char *const argv[]);

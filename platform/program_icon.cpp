@@ -1,0 +1,10 @@
+#include "platform/program_icon.h"
+
+#include "platform/app_info.h"
+
+QIcon programIcon() {
+    QIcon builtIn;
+    for (const char *size : {"32", "64", "128"})
+        builtIn.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(QLatin1String(size)));
+    return QIcon::fromTheme(appId(), builtIn);
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon from the desktop's theme, at every size the theme has;
+// without an installed theme icon, the artwork built into the program.
+QIcon programIcon();
