@@ -13,12 +13,18 @@
 #include "platform/system_clock.h"
 
 #include <QApplication>
+#include <QSessionManager>
 
 int main(int argc, char *argv[]) {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(appTitle());
+    QGuiApplication::setDesktopFileName(appId());
+    // A session manager would restart the game with an argument that it refuses.
+    QObject::connect(
+        &application, &QGuiApplication::saveStateRequest,
+        [](QSessionManager &session) { session.setRestartHint(QSessionManager::RestartNever); });
     installFontSubstitutes();
 
     QtDialogs dialogs;

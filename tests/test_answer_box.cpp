@@ -127,13 +127,35 @@ class TestAnswerBox : public QObject {
         QCOMPARE(fx.dialogs.beeps, 0);
     }
 
-    void ctrlXExitsFromTheBox() {
+    void exitKeysWorkFromTheBox_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Ctrl+X") << int(Qt::Key_X);
+        QTest::newRow("Ctrl+Q, the desktop's") << int(Qt::Key_Q);
+    }
+    void exitKeysWorkFromTheBox() {
+        QFETCH(int, key);
         DrillFixture fx;
         startAtSevenTimesEight(fx);
-        QTest::keyClick(fx.answerBox(), Qt::Key_X, Qt::ControlModifier);
+        QTest::keyClick(fx.answerBox(), Qt::Key(key), Qt::ControlModifier);
         QVERIFY(!fx.window->isVisible());
         QCOMPARE(fx.store.value("Options", "LastPlayer"), std::optional<QString>("Sam"));
         QCOMPARE(fx.dialogs.beeps, 0);
+    }
+
+    // The Help menu is shut during a game, and so is its key.
+    void f1OpensContentsOnlyBetweenGames_data() {
+        QTest::addColumn<bool>("inGame");
+        QTest::newRow("between games") << false;
+        QTest::newRow("during a game") << true;
+    }
+    void f1OpensContentsOnlyBetweenGames() {
+        QFETCH(bool, inGame);
+        DrillFixture fx;
+        fx.startActive();
+        if (inGame)
+            fx.newGame({7});
+        QTest::keyClick(fx.window.get(), Qt::Key_F1);
+        QCOMPARE(fx.modal.opened, inGame ? 0 : 1);
     }
 
     void f9CancelsFromTheBox() {

@@ -191,11 +191,11 @@ class TestMainWindow : public QObject {
         QTest::newRow("history") << "mnuHistory"
                                  << "Ctrl+H" << false;
         QTest::newRow("exit") << "mnuExit"
-                              << "Ctrl+X" << false;
+                              << "Ctrl+X, Ctrl+Q" << false;
         QTest::newRow("about") << "mnuHelpAbout"
                                << "" << false;
         QTest::newRow("contents") << "mnuHelpContents"
-                                  << "" << false;
+                                  << ", F1" << false;
     }
     void shortcutsAndMarks() {
         QFETCH(QString, name);
@@ -204,7 +204,10 @@ class TestMainWindow : public QObject {
         WindowFixture fx;
         fx.make();
         QAction *action = fx.action(name);
-        QCOMPARE(action->shortcut().toString(QKeySequence::PortableText), shortcut);
+        QStringList keys; // the menu shows the first
+        for (const QKeySequence &key : action->shortcuts())
+            keys << key.toString(QKeySequence::PortableText);
+        QCOMPARE(keys.join(", "), shortcut);
         QCOMPARE(action->isChecked(), checked);
         QVERIFY(action->isEnabled());
     }
