@@ -15,10 +15,28 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include <cstdlib>
+
+namespace {
+
+QtMessageHandler toolkitMessages = nullptr;
+
+// Without a display the toolkit gives up with an abort, which leaves a core
+// dump behind for what is no fault of the program; its message says enough.
+void endPlainlyOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &text) {
+    toolkitMessages(type, context, text);
+    if (type == QtFatalMsg)
+        std::_Exit(EXIT_FAILURE);
+}
+
+} // namespace
+
 int main(int argc, char *argv[]) {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    toolkitMessages = qInstallMessageHandler(endPlainlyOnFatal);
     QApplication application(argc, argv);
+    qInstallMessageHandler(toolkitMessages);
     QApplication::setApplicationName(appTitle());
     QGuiApplication::setDesktopFileName(appId());
     // A session manager would restart the game with an argument that it refuses.

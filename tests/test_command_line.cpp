@@ -31,6 +31,8 @@ class TestCommandLine : public QObject {
                              << "quorvel: unexpected argument '--help'";
         QTest::newRow("terminal controls masked")
             << QStringList{"\x1b]0;owned\a"} << "" << 2 << "" << unknown + "'?]0;owned?'";
+        QTest::newRow("the game, with nowhere to show it") << QStringList{} << "" << 1 << ""
+                                                           << "could not connect to display";
         QTest::newRow("output cannot be written")
             << QStringList{"--version"} << "/dev/full" << 1 << ""
             << "cannot write to standard output";
