@@ -60,3 +60,13 @@ inline double rssMiB(pid_t pid) {
     }
     return 0;
 }
+
+// The time the program's main thread, where its windows are made and drawn,
+// has run on a processor: a busy machine does not stretch it as it does the
+// time on the clock.
+inline double cpuMs(pid_t pid) {
+    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
+    double ns = 0;
+    schedstat >> ns;
+    return ns / 1e6;
+}

@@ -4,27 +4,32 @@
 
 namespace {
 
-bool isDigit(QChar c) {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
 }
 
 // Reads a text from the front, giving up at the first thing out of place.
 class Cursor {
   public:
-    explicit Cursor(QStringView text) : rest_(text) {}
+    explicit Cursor(QByteArrayView text) : rest_(text) {}
 
     bool atEnd() const { return rest_.isEmpty(); }
 
-    bool take(QStringView literal) {
-        if (!rest_.startsWith(literal))
+    bool take(QByteArrayView literal) {
+        // By hand: the library's startsWith costs more than these short words.
+        if (rest_.size() < literal.size())
             return false;
-        rest_ = rest_.mid(literal.size());
+        for (qsizetype at = 0; at < literal.size(); ++at) {
+            if (rest_[at] != literal[at])
+                return false;
+        }
+        rest_ = rest_.sliced(literal.size());
         return true;
     }
 
     void skipBlanks() {
-        while (!rest_.isEmpty() && rest_.front() == QLatin1Char(' '))
-            rest_ = rest_.mid(1);
+        while (!rest_.isEmpty() && rest_.front() == ' ')
+            rest_ = rest_.sliced(1);
     }
 
     // Up to five digits, so no count can overflow.
@@ -34,41 +39,42 @@ class Cursor {
         while (digits < rest_.size() && isDigit(rest_[digits])) {
             if (++digits > 5)
                 return std::nullopt;
-            value = value * 10 + (rest_[digits - 1].unicode() - '0');
+            value = value * 10 + (rest_[digits - 1] - '0');
         }
         if (digits == 0)
             return std::nullopt;
-        rest_ = rest_.mid(digits);
+        rest_ = rest_.sliced(digits);
         return value;
     }
 
-    // The text up to the next line break, which is taken too.
-    std::optional<QStringView> line() {
-        const qsizetype end = rest_.indexOf(u"\r\n");
-        if (end < 0)
-            return std::nullopt;
-        const QStringView text = rest_.first(end);
-        rest_ = rest_.mid(end + 2);
-        return text;
+    // Past the next line break; false when there is none.
+    bool skipLine() {
+        for (qsizetype at = 0; at + 1 < rest_.size(); ++at) {
+            if (rest_[at] == '\r' && rest_[at + 1] == '\n') {
+                rest_ = rest_.sliced(at + 2);
+                return true;
+            }
+        }
+        return false;
     }
 
   private:
-    QStringView rest_;
+    QByteArrayView rest_;
 };
 
-int twoDigits(QStringView text, qsizetype at) {
+int twoDigits(QByteArrayView text, qsizetype at) {
     if (!isDigit(text[at]) || !isDigit(text[at + 1]))
         return -1;
-    return (text[at].unicode() - '0') * 10 + (text[at + 1].unicode() - '0');
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
 // Any separator will do: the pattern allows regional ones.
-bool isSeparator(QChar c) {
-    return !isDigit(c) && !c.isSpace();
+bool isSeparator(char c) {
+    return !isDigit(c) && c != ' ';
 }
 
-bool readKey(QStringView key, PlayedGame &game) {
-    if (key.size() != 17 || key[8] != QLatin1Char(' '))
+bool readKey(QByteArrayView key, PlayedGame &game) {
+    if (key.size() != 17 || key[8] != ' ')
         return false;
     for (qsizetype at : {2, 5, 11, 14}) {
         if (!isSeparator(key[at]))
@@ -85,21 +91,20 @@ bool readKey(QStringView key, PlayedGame &game) {
     return game.date.isValid() && game.time.isValid();
 }
 
-// "  7  x  12\t\t 84\t 74": the answer, whatever it was, is not needed.
-std::optional<WrongSum> readTranscriptLine(QStringView text) {
-    Cursor line(text);
+// "  7  x  12\t\t 84\t 74\r\n": the answer, whatever it was, is not needed.
+std::optional<WrongSum> readTranscriptLine(Cursor &line) {
     line.skipBlanks();
     const std::optional<int> table = line.number();
     line.skipBlanks();
-    if (!table || !line.take(u"x"))
+    if (!table || !line.take("x"))
         return std::nullopt;
     line.skipBlanks();
     const std::optional<int> multiplier = line.number();
-    if (!multiplier || !line.take(u"\t\t"))
+    if (!multiplier || !line.take("\t\t"))
         return std::nullopt;
     line.skipBlanks();
     const std::optional<int> product = line.number();
-    if (!product || !line.take(u"\t"))
+    if (!product || !line.take("\t") || !line.skipLine())
         return std::nullopt;
     if (*table < firstTable || *table > lastTable || *multiplier < 1 ||
         *multiplier > multipliersShown || *product != *table * *multiplier)
@@ -107,26 +112,26 @@ std::optional<WrongSum> readTranscriptLine(QStringView text) {
     return WrongSum{*table, *multiplier};
 }
 
-bool readRecord(QStringView record, PlayedGame &game) {
+bool readRecord(QByteArrayView record, PlayedGame &game) {
+    static const QByteArray header = transcriptHeader.toUtf8();
     Cursor text(record);
-    if (!text.take(u"You have scored "))
+    if (!text.take("You have scored "))
         return false;
     const std::optional<int> correct = text.number();
-    if (!correct || !text.take(u"/"))
+    if (!correct || !text.take("/"))
         return false;
     const std::optional<int> sums = text.number();
-    if (!sums || !text.take(u".\r\n\r\n") || *sums < 1 || *correct > *sums)
+    if (!sums || !text.take(".\r\n\r\n") || *sums < 1 || *correct > *sums)
         return false;
     game.correct = *correct;
     game.sums = *sums;
     if (text.atEnd())
         return game.correct == game.sums;
-    if (!text.take(transcriptHeader))
+    if (!text.take(header))
         return false;
     game.wrong.reserve(std::size_t(game.sums - game.correct));
     while (!text.atEnd()) {
-        const std::optional<QStringView> line = text.line();
-        const std::optional<WrongSum> sum = line ? readTranscriptLine(*line) : std::nullopt;
+        const std::optional<WrongSum> sum = readTranscriptLine(text);
         if (!sum)
             return false;
         game.wrong.push_back(*sum);
@@ -136,22 +141,21 @@ bool readRecord(QStringView record, PlayedGame &game) {
 
 } // namespace
 
-std::optional<PlayedGame> readPlayedGame(QStringView key, QStringView record) {
+std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record) {
     PlayedGame game;
     if (!readKey(key, game) || !readRecord(record, game))
         return std::nullopt;
     return game;
 }
 
-PlayerHistory readPlayerHistory(const SettingPairs &records) {
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section) {
     PlayerHistory history;
-    history.games.reserve(records.size());
-    for (const auto &[key, record] : records) {
+    store.visitAll(section, [&history](QByteArrayView key, QByteArrayView record) {
         if (std::optional<PlayedGame> game = readPlayedGame(key, record))
             history.games.push_back(std::move(*game));
         else
             ++history.unreadable;
-    }
+    });
     return history;
 }
 

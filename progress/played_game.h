@@ -29,17 +29,18 @@ struct PlayedGame {
     std::vector<WrongSum> wrong;
 };
 
-// A record's key ("06/12/26 14:03:09", years 2000 to 2099) and text. Nothing
-// when either is not in the form the game writes, or they disagree: a score
-// of 8/10 must come with exactly two wrong sums.
-std::optional<PlayedGame> readPlayedGame(QStringView key, QStringView record);
+// A record's key ("06/12/26 14:03:09", years 2000 to 2099) and text, as
+// UTF-8. Nothing when either is not in the form the game writes, or they
+// disagree: a score of 8/10 must come with exactly two wrong sums.
+std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record);
 
 struct PlayerHistory {
     std::vector<PlayedGame> games; // in the order they were played
     int unreadable = 0;
 };
 
-PlayerHistory readPlayerHistory(const SettingPairs &records);
+// The records of a player's history section.
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section);
 
 // The whole part of the percentage, as the rating takes it.
 int percentRight(const PlayedGame &game);

@@ -45,7 +45,7 @@ QString periodName(Period period) {
 }
 
 QString scoresHeading() {
-    return QStringLiteral("Scores");
+    return QStringLiteral("Scores, with the trend as a dashed line");
 }
 
 QString chartName() {

@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 #include <cmath>
 
@@ -75,15 +74,13 @@ QRect ScoreChart::plotArea() const {
 }
 
 double ScoreChart::xOf(double game) const {
-    const QRect plot = plotArea();
     if (percents_.size() < 2)
-        return plot.center().x();
-    return plot.left() + game * plot.width() / double(percents_.size() - 1);
+        return plot_.center().x();
+    return plot_.left() + game * plot_.width() / double(percents_.size() - 1);
 }
 
 double ScoreChart::yOf(double percent) const {
-    const QRect plot = plotArea();
-    return plot.bottom() - percent * plot.height() / 100.0;
+    return plot_.bottom() - percent * plot_.height() / 100.0;
 }
 
 int ScoreChart::gameAt(int x) const {
@@ -95,11 +92,12 @@ int ScoreChart::gameAt(int x) const {
 }
 
 void ScoreChart::paintEvent(QPaintEvent *) {
+    plot_ = plotArea();
     QPainter painter(this);
     drawAxes(painter);
     if (percents_.empty()) {
         painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(plotArea(), Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+        painter.drawText(plot_, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
     } else {
         painter.setRenderHint(QPainter::Antialiasing);
         drawScores(painter);
@@ -107,15 +105,14 @@ void ScoreChart::paintEvent(QPaintEvent *) {
         drawDates(painter);
     }
     if (hasFocus()) {
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 }
 
 void ScoreChart::drawAxes(QPainter &painter) const {
-    const QRect plot = plotArea();
+    const QRect &plot = plot_;
     const QColor text = palette().color(QPalette::Text);
     for (int percent = 0; percent <= 100; percent += 25) {
         const int y = int(std::lround(yOf(percent)));
@@ -130,12 +127,13 @@ void ScoreChart::drawAxes(QPainter &painter) const {
 }
 
 void ScoreChart::drawScores(QPainter &painter) const {
-    const QRect plot = plotArea();
+    const QRect &plot = plot_;
     const std::size_t count = percents_.size();
     const bool dense = count > 1 && double(plot.width()) / double(count - 1) < dotSpacing;
     QPolygonF line;
     if (dense) {
-        // Per pixel column: the spread of the scores, and a line through their mean.
+        // Per pixel column: the spread of the scores, and a thin line through
+        // their mean; wide or smoothed strokes of thousands of games draw slowly.
         struct Column {
             int low = 100, high = 0, total = 0, games = 0;
         };
@@ -148,21 +146,25 @@ void ScoreChart::drawScores(QPainter &painter) const {
             column.total += percents_[i];
             ++column.games;
         }
-        painter.setPen(spreadColour);
+        QVector<QLineF> spread;
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (columns[c].games == 0)
                 continue;
             const double x = double(plot.left()) + double(c);
-            painter.drawLine(QPointF(x, yOf(columns[c].low)), QPointF(x, yOf(columns[c].high)));
+            spread << QLineF(x, yOf(columns[c].low), x, yOf(columns[c].high));
             line << QPointF(x, yOf(double(columns[c].total) / columns[c].games));
         }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(spreadColour);
+        painter.drawLines(spread);
+        painter.setPen(QPen(scoreColour, 0));
+        painter.drawPolyline(line);
+        painter.setRenderHint(QPainter::Antialiasing);
     } else {
         for (std::size_t i = 0; i < count; ++i)
             line << QPointF(xOf(double(i)), yOf(percents_[i]));
-    }
-    painter.setPen(QPen(scoreColour, 1.5));
-    painter.drawPolyline(line);
-    if (!dense) {
+        painter.setPen(QPen(scoreColour, 1.5));
+        painter.drawPolyline(line);
         painter.setBrush(scoreColour);
         for (const QPointF &point : line)
             painter.drawEllipse(point, 2.5, 2.5);
@@ -182,7 +184,7 @@ void ScoreChart::drawScores(QPainter &painter) const {
 
 // Under every game where the dates fit side by side, else under every k-th.
 void ScoreChart::drawDates(QPainter &painter) const {
-    const QRect plot = plotArea();
+    const QRect &plot = plot_;
     const QFontMetrics metrics = fontMetrics();
     const int labelWidth = metrics.horizontalAdvance(QStringLiteral("00/00/00")) + 12;
     const std::size_t count = percents_.size();
@@ -190,12 +192,17 @@ void ScoreChart::drawDates(QPainter &painter) const {
     const auto step = std::size_t(std::max(1.0, std::ceil(labelWidth / spacing)));
     painter.setPen(palette().color(QPalette::Text));
     const int top = plot.bottom() + 6;
+    int freeFrom = 0;
     for (std::size_t i = 0; i < count; i += step) {
         const int x = int(std::lround(xOf(double(i))));
         const int left = std::clamp(x - labelWidth / 2, 0, width() - labelWidth);
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
+        // Pushed in at the right edge, the last date could land on the one before.
+        if (left < freeFrom)
+            continue;
         painter.drawText(QRect(left, top, labelWidth, metrics.height()), Qt::AlignCenter,
                          dates_[i].toString(QStringLiteral("dd/MM/yy")));
+        freeFrom = left + labelWidth;
     }
 }
 

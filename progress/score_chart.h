@@ -34,6 +34,7 @@ class ScoreChart : public QWidget {
 
   private:
     QRect plotArea() const;
+    // In the plot area as last painted.
     double xOf(double game) const;
     double yOf(double percent) const;
     int gameAt(int x) const;
@@ -46,4 +47,5 @@ class ScoreChart : public QWidget {
     std::optional<TrendLine> trend_;
     QString emptyText_;
     int current_ = -1;
+    QRect plot_;
 };

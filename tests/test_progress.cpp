@@ -125,7 +125,7 @@ class TestProgress : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, record);
         QFETCH(QString, game);
-        QCOMPARE(described(readPlayedGame(key, record)), game);
+        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8())), game);
     }
 
     void periods_data() {
@@ -163,10 +163,10 @@ class TestProgress : public QObject {
     }
 
     void countsWrongSumsAndTheGamesShowingEachTable() {
-        const std::optional<PlayedGame> first =
-            readPlayedGame(u"01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}));
+        const std::optional<PlayedGame> first = readPlayedGame(
+            "01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8());
         const std::optional<PlayedGame> second =
-            readPlayedGame(u"02/12/26 10:00:00", record(9, 10, {"7x8"}));
+            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8());
         const WrongSumCounts counts = countWrongSums({&*first, &*second});
         QCOMPARE(counts.times[5][7], 3);
         QCOMPARE(counts.times[5][2], 1);

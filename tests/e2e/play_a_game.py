@@ -66,7 +66,7 @@ def play(x, screenshot, scale, games, progress_screenshot):
     progress = x.wait_for(f"{NAME}'s Progress", dialog=True)
     width, height = x.size(progress)
     assert width >= 500 * scale and height >= 500 * scale, f"Progress window {width}x{height}"
-    x.keys(progress, "Tab", "Home", "End")  # to the chart, its first and last game
+    x.keys(progress, "Tab", "Home", "End", "Left")  # to the chart and along its games
     if progress_screenshot:
         time.sleep(0.2)
         x.screenshot(progress, progress_screenshot)
