@@ -11,6 +11,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace {
@@ -48,6 +51,23 @@ void fitToContents(QTableView &view) {
     view.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
+// The whole page where the screen has room for it, else as much as fits,
+// with scroll bars for the rest.
+void fitToScreen(QScrollArea &scroll) {
+    const QWidget &page = *scroll.widget();
+    QSize size = page.sizeHint();
+    // The hint takes wrapped lines at a width of their own choosing.
+    if (page.hasHeightForWidth())
+        size.setHeight(page.heightForWidth(size.width()));
+    if (const QScreen *screen = scroll.screen()) {
+        const QSize room = screen->availableGeometry().size() * 0.85;
+        if (size.height() > room.height())
+            size.rwidth() += scroll.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        size = size.boundedTo(room);
+    }
+    scroll.setMinimumSize(size);
+}
+
 } // namespace
 
 frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
@@ -56,12 +76,17 @@ frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(progressTitle(playerName));
     createControls();
-    cboPeriod->setCurrentIndex(int(std::size(periods)) - 1);
+    {
+        const QSignalBlocker once(cboPeriod);
+        cboPeriod->setCurrentIndex(int(std::size(periods)) - 1);
+    }
     cboPeriod_Click();
+    fitToScreen(*findChild<QScrollArea *>());
 }
 
 void frmProgress::createControls() {
-    auto *layout = new QVBoxLayout(this);
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
 
     auto *periodRow = new QHBoxLayout;
     auto *periodCaption = new QLabel(periodLabel(), this);
@@ -105,14 +130,22 @@ void frmProgress::createControls() {
     explanation->setText(wrongSumsExplanation());
     layout->addWidget(explanation);
 
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *close = buttons->addButton(closeCaption(), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
-    layout->addWidget(buttons);
+    auto *window = new QVBoxLayout(this);
+    window->addWidget(scroll);
+    window->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(cboPeriod, &QComboBox::activated, this, &frmProgress::cboPeriod_Click);
+    // Keys and the wheel change the period as well as clicks do.
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmProgress::cboPeriod_Click);
     connect(picScores, &ScoreChart::currentChanged, this, &frmProgress::showGame);
 }
 

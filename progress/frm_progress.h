@@ -19,9 +19,8 @@ class frmProgress : public QDialog {
     frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
                 QWidget *parent = nullptr);
 
-    void cboPeriod_Click();
-
   private:
+    void cboPeriod_Click();
     void createControls();
     void showGame(int game);
 

@@ -77,7 +77,7 @@ QString closeCaption() {
 
 QString noGamesText(Period period) {
     return period == Period::LastThirtyDays ? QStringLiteral("No games in the last 30 days.")
-                                            : QStringLiteral("No finished games yet.");
+                                            : QStringLiteral("No games to show.");
 }
 
 QString summaryText(const std::vector<const PlayedGame *> &games, const ScoreSummary &summary) {

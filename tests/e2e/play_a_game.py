@@ -23,6 +23,7 @@ ANSWERED = 3  # wrongly, with 0; the rest run out of time
 FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
+SCREEN = (1280, 1024)  # the size Display gives Xvfb
 
 
 def install(build_dir, prefix):
@@ -65,7 +66,9 @@ def play(x, screenshot, scale, games, progress_screenshot):
     x.keys(main, "ctrl+p")
     progress = x.wait_for(f"{NAME}'s Progress", dialog=True)
     width, height = x.size(progress)
-    assert width >= 500 * scale and height >= 500 * scale, f"Progress window {width}x{height}"
+    # As large as it needs at scale 1; scrolled, but on the screen, at scale 2.
+    assert 400 * scale <= width <= SCREEN[0] and 300 * scale <= height <= SCREEN[1], \
+        f"Progress window {width}x{height} at scale {scale}"
     x.keys(progress, "Tab", "Home", "End", "Left")  # to the chart and along its games
     if progress_screenshot:
         time.sleep(0.2)
