@@ -43,6 +43,9 @@ GameState frmTables::gameState() const {
 void frmTables::connectEvents() {
     connect(mnuExit, &QAction::triggered, this, &frmTables::mnuExit_Click);
     connect(mnuHistory, &QAction::triggered, this, &frmTables::mnuHistory_Click);
+    connect(mnuProgress, &QAction::triggered, this, &frmTables::mnuProgress_Click);
+    // Progress reads the same history, so it is offered exactly when the viewer is.
+    connect(mnuHistory, &QAction::enabledChanged, mnuProgress, &QAction::setEnabled);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmTables::mnuHelpAbout_Click);
     connect(mnuHelpContents, &QAction::triggered, this, &frmTables::mnuHelpContents_Click);
     connect(mnuOptions, &QAction::triggered, this, &frmTables::mnuOptions_Click);

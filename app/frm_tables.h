@@ -48,6 +48,9 @@ class frmTables : public QMainWindow {
     // The history viewer (history/).
     void mnuHistory_Click();
 
+    // Scores over time and the sums that go wrong (progress/).
+    void mnuProgress_Click();
+
     // The Help menu (about/).
     void mnuHelpAbout_Click();
     void mnuHelpContents_Click();
@@ -132,6 +135,7 @@ class frmTables : public QMainWindow {
     QAction *mnuSpeedMedium = nullptr;
     QAction *mnuSpeedFast = nullptr;
     QAction *mnuHistory = nullptr;
+    QAction *mnuProgress = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;

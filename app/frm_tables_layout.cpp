@@ -7,6 +7,7 @@
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
+#include "progress/progress_texts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -188,6 +189,8 @@ void frmTables::createMenus() {
     separator(mnuGame, "mnuSep2");
     mnuHistory = item(mnuGame, "mnuHistory", QStringLiteral("&View History"),
                       QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuProgress =
+        item(mnuGame, "mnuProgress", progressCaption(), QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(mnuGame, "mnuSep3");
     mnuExit = item(mnuGame, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 

@@ -1,11 +1,11 @@
 // "View History": one message box per finished game of the current player.
 #include "app/frm_tables.h"
 
+#include "history/history_records.h"
 #include "history/history_text.h"
 #include "history/record_counter.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
-#include "settings/settings.h"
 
 #include <stdexcept>
 
@@ -15,12 +15,12 @@ namespace {
 // the caller then says there is no history, whatever was already shown.
 bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString &playerName) {
     try {
-        const std::optional<SettingPairs> rows = GetAllSettings(store, historySection(playerName));
-        if (!rows)
+        HistoryRecords rows(store, historySection(playerName));
+        if (rows.count() == 0)
             return false;
-        const qint16 count = recordCounter(qsizetype(rows->size()));
+        const qint16 count = recordCounter(rows.count());
         for (qint16 index = 0; index < count; ++index) {
-            const auto &[key, record] = (*rows)[std::size_t(index)];
+            const auto &[key, record] = rows.next();
             const MsgResult answer =
                 dialogs.messageBox(historyText(record), MsgButtons::YesNo, MsgIcon::Information,
                                    historyTitle(playerName, index + 1, count, key));

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -20,6 +22,16 @@ class SettingsBackend {
     virtual std::optional<QString> read(const QString &section, const QString &key) = 0;
     // Empty when the section does not exist or cannot be read.
     virtual SettingPairs readAll(const QString &section) = 0;
+    // What readAll gives from position `first` on, at most `limit` pairs (all
+    // when negative): a long section can be shown before all of it is read.
+    virtual SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit);
+    // How many pairs readAll would give.
+    virtual qsizetype count(const QString &section);
+    // Hands each pair readAll would give to `visit`, in order, as UTF-8 that
+    // lasts for the call only: a long section read once, with no copies made.
+    virtual void
+    visitAll(const QString &section,
+             const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
     // All pairs land together or none does.
     virtual bool write(const QString &section, const SettingPairs &pairs) = 0;
 };

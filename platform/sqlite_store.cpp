@@ -32,8 +32,10 @@ constexpr const char *upsert =
 
 constexpr const char *selectValue =
     "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2";
-constexpr const char *selectSection =
-    "SELECT key, value FROM settings WHERE section_folded = ?1 ORDER BY id";
+// Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
+constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
+                                      " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_folded = ?1";
 
 class Statement {
   public:
@@ -47,11 +49,14 @@ class Statement {
         const QByteArray utf8 = text.toUtf8();
         sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
+    void bind(int index, qsizetype number) { sqlite3_bind_int64(stmt_, index, number); }
     int step() { return sqlite3_step(stmt_); }
     void reset() { sqlite3_reset(stmt_); }
-    QString column(int index) {
-        const auto *text = static_cast<const char *>(sqlite3_column_blob(stmt_, index));
-        return QString::fromUtf8(text, sqlite3_column_bytes(stmt_, index));
+    QString column(int index) { return QString::fromUtf8(bytes(index)); }
+    qsizetype number(int index) { return qsizetype(sqlite3_column_int64(stmt_, index)); }
+    QByteArrayView bytes(int index) {
+        return {static_cast<const char *>(sqlite3_column_blob(stmt_, index)),
+                sqlite3_column_bytes(stmt_, index)};
     }
 
   private:
@@ -167,7 +172,7 @@ bool SqliteStore::makeTable() {
     if (!exec(createTable))
         return !isDamage(sqlite3_errcode(db_));
     // A damaged table definition can pass the check yet lack what the store uses.
-    for (const char *sql : {upsert, selectValue, selectSection}) {
+    for (const char *sql : {upsert, selectValue, selectSection, countSection}) {
         if (!Statement(db_, sql).ok())
             return false;
     }
@@ -242,16 +247,46 @@ std::optional<QString> SqliteStore::read(const QString &section, const QString &
 }
 
 SettingPairs SqliteStore::readAll(const QString &section) {
+    return readPart(section, 0, -1); // no limit
+}
+
+SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit) {
     SettingPairs pairs;
+    visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
+        pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+    });
+    return pairs;
+}
+
+void SqliteStore::visitAll(
+    const QString &section,
+    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
+    visitPart(section, 0, -1, visit);
+}
+
+void SqliteStore::visitPart(
+    const QString &section, qsizetype first, qsizetype limit,
+    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
     if (!db_)
-        return pairs;
+        return;
     Statement query(db_, selectSection);
     if (!query.ok())
-        return pairs;
+        return;
     query.bind(1, folded(section));
+    query.bind(2, limit);
+    query.bind(3, first);
     while (query.step() == SQLITE_ROW)
-        pairs.emplace_back(query.column(0), query.column(1));
-    return pairs;
+        visit(query.bytes(0), query.bytes(1));
+}
+
+qsizetype SqliteStore::count(const QString &section) {
+    if (!db_)
+        return 0;
+    Statement query(db_, countSection);
+    if (!query.ok())
+        return 0;
+    query.bind(1, folded(section));
+    return query.step() == SQLITE_ROW ? query.number(0) : 0;
 }
 
 bool SqliteStore::write(const QString &section, const SettingPairs &pairs) {

@@ -20,6 +20,11 @@ class SqliteStore : public SettingsBackend {
 
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
+    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit) override;
+    qsizetype count(const QString &section) override;
+    void
+    visitAll(const QString &section,
+             const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
 
     // Both wait for the check of the file.
@@ -43,6 +48,8 @@ class SqliteStore : public SettingsBackend {
     bool setDamagedFileAside();
     void salvage(const QString &damaged);
     bool writeRows(const std::vector<Row> &rows);
+    void visitPart(const QString &section, qsizetype first, qsizetype limit,
+                   const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
 
     QString path_;
     int busyTimeoutMs_;

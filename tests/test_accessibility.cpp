@@ -143,6 +143,37 @@ class TestAccessibility : public QObject {
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 
+    void progressWindowIsNamedAndItsGridHasHeaders() {
+        WindowFixture fx;
+        fx.start().show();
+        fx.store.put("History\\Sam", "01/12/26 10:00:00",
+                     "You have scored 9/10.\r\n\r\n  Sums\t\tCorrect\tYours\r\n"
+                     "  7  x   8\t\t 56\t 54\r\n");
+        QStringList found{QStringLiteral("the Progress window did not open")};
+        QStringList cell;
+        fx.modal.whileOpen = [&](QDialog &window) {
+            window.show();
+            found = unnamed(QAccessible::queryAccessibleInterface(&window));
+            QAccessibleTableInterface *grid =
+                QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("grdWrongSums"))
+                    ->tableInterface();
+            QAccessibleInterface *sevenTimesEight = grid->cellAt(5, 7);
+            QAccessibleTableCellInterface *headers = sevenTimesEight->tableCellInterface();
+            cell << headers->rowHeaderCells().value(0)->text(QAccessible::Name)
+                 << headers->columnHeaderCells().value(0)->text(QAccessible::Name)
+                 << sevenTimesEight->text(QAccessible::Name);
+            QAccessibleInterface *chart =
+                QAccessible::queryAccessibleInterface(window.findChild<QWidget *>("picScores"));
+            QCOMPARE(chart->role(), QAccessible::Chart);
+            QCOMPARE(chart->text(QAccessible::Description),
+                     QString("1 game, on 01/12/26: 90%. Game 1 of 1: 01/12/26 10:00, 9/10 right "
+                             "(90%)"));
+        };
+        fx.action("mnuProgress")->trigger();
+        QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+        QCOMPARE(cell, QStringList({"x 7", "8", "7 x 8 = 56: wrong once"}));
+    }
+
     void messageBoxIsAnAlert() {
         QtDialogs dialogs;
         QAccessible::Role role = QAccessible::NoRole;

@@ -29,6 +29,7 @@ class TestGame : public QObject {
         QVERIFY(fx.shown("lblWelcome"));
         QVERIFY(!fx.action("mnuOptions")->isEnabled());
         QVERIFY(!fx.action("mnuHistory")->isEnabled());
+        QVERIFY(!fx.action("mnuProgress")->isEnabled());
         QVERIFY(!fx.helpEnabled());
         QCOMPARE(fx.answerBox()->text(), QString(" "));
         QCOMPARE(fx.answerBox()->selectedText(), QString(" "));
@@ -47,6 +48,7 @@ class TestGame : public QObject {
         QVERIFY(fx.shown("lblWelcome"));
         QVERIFY(fx.action("mnuOptions")->isEnabled());
         QVERIFY(fx.action("mnuHistory")->isEnabled());
+        QVERIFY(fx.action("mnuProgress")->isEnabled());
         QVERIFY(fx.helpEnabled());
     }
 

@@ -113,18 +113,32 @@ class TestHistory : public QObject {
                  QStringList{"Ann Lee's History (1/1) - 14/07/01 10:23:45"});
     }
 
+    void failureMidWayEndsWithTheOneMessage_data() {
+        QTest::addColumn<int>("records");
+        QTest::addColumn<int>("failingBox");
+        QTest::addColumn<bool>("storeFails");
+        QTest::newRow("a box cannot be shown") << 3 << 2 << false;
+        // Records are read a thousand at a time.
+        QTest::newRow("the store stops answering") << 1500 << 1000 << true;
+    }
     void failureMidWayEndsWithTheOneMessage() {
+        QFETCH(int, records);
+        QFETCH(int, failingBox);
+        QFETCH(bool, storeFails);
         WindowFixture fx;
         fx.start("Sam");
-        addRecords(fx.store, "Sam", 3);
+        addRecords(fx.store, "Sam", records);
         int boxes = 0;
-        fx.dialogs.whileMessageShown = [&boxes](const FakeDialogs::Message &) {
-            if (++boxes == 2)
+        fx.dialogs.whileMessageShown = [&](const FakeDialogs::Message &) {
+            if (++boxes != failingBox)
+                return;
+            if (!storeFails)
                 throw std::runtime_error("the box could not be shown");
+            fx.store.failReads = true;
         };
         viewHistory(fx);
-        QCOMPARE(fx.dialogs.messages.size(), std::size_t(3));
-        verifyNoHistoryMessage(fx.dialogs.messages[2], "Sam");
+        QCOMPARE(fx.dialogs.messages.size(), std::size_t(failingBox + 1));
+        verifyNoHistoryMessage(fx.dialogs.messages.back(), "Sam");
     }
 
     void recordCounterIsSixteenBits_data() {

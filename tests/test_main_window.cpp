@@ -165,7 +165,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(items("mnuGame"),
                  QStringList({"mnuNewGame=&New Game", "mnuCancelGame=&Cancel Game", "mnuSep1=-",
                               "mnuOptions=&Options...", "mnuSpeed=&Speed", "mnuSep2=-",
-                              "mnuHistory=&View History", "mnuSep3=-", "mnuExit=E&xit"}));
+                              "mnuHistory=&View History", "mnuProgress=&Progress", "mnuSep3=-",
+                              "mnuExit=E&xit"}));
         QCOMPARE(items("mnuSpeed"), QStringList({"mnuSpeedSlow=&Slow", "mnuSpeedMedium=&Medium",
                                                  "mnuSpeedFast=&Fast"}));
         QCOMPARE(items("mnuHelp"),

@@ -1,4 +1,5 @@
 #include "platform/sqlite_store.h"
+#include "support/fake_store.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,10 +83,51 @@ class TestSqliteStore : public QObject {
         QCOMPARE(reopened.read(QStringLiteral("History\\") + text, text), text);
     }
 
+    void partsOfASectionInOrder_data() {
+        QTest::addColumn<bool>("onDisk");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("limit");
+        QTest::addColumn<QString>("keys");
+        for (bool onDisk : {true, false}) {
+            const char *store = onDisk ? "file: " : "any store: ";
+            QTest::addRow("%sfrom the start", store) << onDisk << 0 << 2 << "e,a";
+            QTest::addRow("%sin the middle", store) << onDisk << 1 << 3 << "a,d,b";
+            QTest::addRow("%sshort at the end", store) << onDisk << 3 << 10 << "b,c";
+            QTest::addRow("%spast the end", store) << onDisk << 5 << 10 << "";
+            QTest::addRow("%sno limit", store) << onDisk << 2 << -1 << "d,b,c";
+        }
+    }
+    void partsOfASectionInOrder() {
+        QFETCH(bool, onDisk);
+        QFETCH(int, first);
+        QFETCH(int, limit);
+        QFETCH(QString, keys);
+        SqliteStore file(path());
+        FakeStore memory;
+        SettingsBackend &store = onDisk ? static_cast<SettingsBackend &>(file) : memory;
+        const QString sam = QStringLiteral("History\\Sam");
+        for (const char *key : {"e", "a", "d"})
+            QVERIFY(store.write(sam, {{key, "1"}}));
+        QVERIFY(store.write(QStringLiteral("History\\Ann"), {{"x", "1"}}));
+        QVERIFY(store.write(sam, {{"b", "1"}, {"c", "1"}, {"A", "again"}}));
+        QStringList found;
+        for (const auto &[key, value] :
+             store.readPart(QStringLiteral("history\\SAM"), first, limit))
+            found << key;
+        QCOMPARE(found.join(','), keys);
+        QCOMPARE(store.count(QStringLiteral("HISTORY\\sam")), qsizetype(5));
+        QStringList visited;
+        store.visitAll(sam, [&visited](QByteArrayView key, QByteArrayView value) {
+            visited << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
+        });
+        QCOMPARE(visited.join(','), QString("e=1,a=again,d=1,b=1,c=1"));
+    }
+
     void missingEntriesReadAsNothing() {
         SqliteStore store(path());
         QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
         QVERIFY(store.readAll(QStringLiteral("History\\Nobody")).empty());
+        QCOMPARE(store.count(QStringLiteral("History\\Nobody")), qsizetype(0));
     }
 
     void twoConnectionsBothLand() {

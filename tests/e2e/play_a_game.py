@@ -3,6 +3,7 @@
 then reads back what the program stored.
 
 Usage: play_a_game.py <build-dir> [--screenshot PNG] [--scale FACTOR]
+                      [--history GAMES] [--progress-screenshot PNG]
 """
 
 import argparse
@@ -22,6 +23,7 @@ ANSWERED = 3  # wrongly, with 0; the rest run out of time
 FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
+SCREEN = (1280, 1024)  # the size Display gives Xvfb
 
 
 def install(build_dir, prefix):
@@ -31,7 +33,7 @@ def install(build_dir, prefix):
     return os.path.join(prefix, "games", "quorvel")
 
 
-def play(x, screenshot, scale):
+def play(x, screenshot, scale, games, progress_screenshot):
     main = x.wait_for("Quorvel", dialog=False)
     width, _ = x.size(main)
     assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
@@ -57,9 +59,23 @@ def play(x, screenshot, scale):
     x.wait_gone(score)
 
     x.keys(main, "ctrl+h")
-    history = x.wait_for(f"{NAME}'s History \\(1/1\\) - {DATE_TIME}", dialog=True)
-    x.keys(history, "Return")  # Yes, the default: there is no next record
+    history = x.wait_for(f"{NAME}'s History \\(1/{games}\\) - {DATE_TIME}", dialog=True)
+    # Yes, the default, at the last record ends the viewer; No ends it anywhere.
+    x.keys(history, "Return" if games == 1 else "Escape")
     x.wait_gone(history)
+
+    x.keys(main, "ctrl+p")
+    progress = x.wait_for(f"{NAME}'s Progress", dialog=True)
+    width, height = x.size(progress)
+    # As large as it needs at scale 1; scrolled, but on the screen, at scale 2.
+    assert 400 * scale <= width <= SCREEN[0] and 300 * scale <= height <= SCREEN[1], \
+        f"Progress window {width}x{height} at scale {scale}"
+    x.keys(progress, "Tab", "Home", "End", "Left")  # to the chart and along its games
+    if progress_screenshot:
+        time.sleep(0.2)
+        x.screenshot(progress, progress_screenshot)
+    x.keys(progress, "Escape")
+    x.wait_gone(progress)
 
     x.keys(main, "alt+h", "c")
     help_window = x.wait_for("Help", dialog=True)
@@ -80,10 +96,10 @@ def check_options(rows):
     assert options == expected, f"stored options {options}"
 
 
-def check_history(rows):
+def check_history(rows, games):
     records = [(key, value) for section, key, value in rows if section == f"History\\{NAME}"]
-    assert len(records) == 1, f"history records {records}"
-    key, value = records[0]
+    assert len(records) == games, f"{len(records)} history records, not {games}"
+    key, value = records[-1]
     assert re.fullmatch(DATE_TIME, key), f"history key {key!r}"
 
     head = f"You have scored 0/{SUMS}.\r\n\r\n  Sums\t\tCorrect\tYours\r\n"
@@ -104,6 +120,9 @@ def main():
     parser.add_argument("build_dir")
     parser.add_argument("--screenshot", help="save the main window during the game here")
     parser.add_argument("--scale", type=float, default=1, help="QT_SCALE_FACTOR")
+    parser.add_argument("--history", type=int, default=0,
+                        help="games the player has already played, made up before the game")
+    parser.add_argument("--progress-screenshot", help="save the Progress window here")
     args = parser.parse_args()
     started = time.monotonic()
 
@@ -111,12 +130,18 @@ def main():
         program = install(args.build_dir, os.path.join(scratch, "prefix"))
         config = os.path.join(scratch, "config")
         log_path = os.path.join(scratch, "quorvel.log")
+        if args.history:
+            subprocess.run([os.path.join(args.build_dir, "tests", "seed_history"),
+                            os.path.join(config, "Quorvel", "settings.sqlite"), NAME,
+                            str(args.history)], check=True)
         with Display() as x, open(log_path, "w") as log:
             env = dict(x.env, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=scratch,
                        QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(args.scale))
             game = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
             try:
-                play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale)
+                play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale,
+                     args.history + 1,
+                     args.progress_screenshot and os.path.abspath(args.progress_screenshot))
                 status = game.wait(timeout=10)
                 assert status == 0, f"quorvel ended with status {status}"
             except BaseException:
@@ -132,7 +157,7 @@ def main():
         rows = store.execute("SELECT section, key, value FROM settings ORDER BY id").fetchall()
         store.close()
         check_options(rows)
-        check_history(rows)
+        check_history(rows, args.history + 1)
 
     print(f"end-to-end game passed in {time.monotonic() - started:.1f} s")
 

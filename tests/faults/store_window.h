@@ -18,6 +18,14 @@ class WatchedStore : public SettingsBackend {
         return store_.read(section, key);
     }
     SettingPairs readAll(const QString &section) override { return store_.readAll(section); }
+    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit) override {
+        return store_.readPart(section, first, limit);
+    }
+    qsizetype count(const QString &section) override { return store_.count(section); }
+    void visitAll(const QString &section,
+                  const std::function<void(QByteArrayView, QByteArrayView)> &visit) override {
+        store_.visitAll(section, visit);
+    }
     bool write(const QString &section, const SettingPairs &pairs) override {
         QElapsedTimer took;
         took.start();

@@ -1,0 +1,118 @@
+// The first opening of the history viewer (Ctrl+H) and of the Progress window
+// (Ctrl+P) in the real program, with many games in the store. Every run starts
+// the program afresh, accepts the name it offers, waits as a player would,
+// then presses the keys and waits on the X server until the window is drawn;
+// it also reads how much the program's memory (RSS) grew meanwhile.
+//
+// Usage: opening_bench <program> [runs] [pause in ms]   (needs an X display)
+#include "bench/figures.h"
+#include "bench/spawned_program.h"
+#include "bench/x_screen.h"
+#include "platform/sqlite_store.h"
+#include "program_writes.h"
+
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+const QString player = QStringLiteral("Sam");
+constexpr xcb_keysym_t returnKey = 0xff0d;
+
+struct Opening {
+    const char *what;
+    xcb_keysym_t key; // pressed with Ctrl
+};
+const Opening openings[] = {{"history viewer, Ctrl+H to its first box", 'h'},
+                            {"Progress window, Ctrl+P to its first view", 'p'}};
+
+struct Sample {
+    double ms;
+    double cpuMs;
+    double mib;
+};
+
+void fillStore(const QString &home, int records) {
+    SettingPairs history;
+    for (int n = 0; n < records; ++n)
+        history.push_back(program_writes::record(n));
+    SqliteStore store(home + QStringLiteral("/Quorvel/settings.sqlite"));
+    store.write(QStringLiteral("Options"), {{QStringLiteral("LastPlayer"), player}});
+    store.write(program_writes::historySection(player), history);
+}
+
+// One start of the program, up to the window drawn; false when something never came.
+bool measure(Screen &screen, const char *program, ProgramEnvironment &env, xcb_keysym_t key,
+             double pauseMs, Sample &sample) {
+    const pid_t pid = env.start(program);
+    if (!pid)
+        return false;
+    const std::optional<xcb_window_t> prompt = screen.waitForDrawnDialog();
+    bool drawn = false;
+    if (prompt) {
+        screen.focus(*prompt);
+        screen.press(returnKey);
+        if (screen.waitForUnmapped(*prompt)) {
+            // A player's pause, in which the start-up's check of the store ends
+            // (it takes some 20 ms at 32,767 games on a quiet machine).
+            screen.focus(screen.mainWindow());
+            screen.idle(pauseMs);
+            const double mib = rssMiB(pid);
+            const double cpu = cpuMs(pid);
+            const double start = nowMs();
+            screen.press(key, true);
+            drawn = screen.waitForDrawnDialog().has_value();
+            sample = {nowMs() - start, cpuMs(pid) - cpu, rssMiB(pid) - mib};
+        }
+    }
+    killProgram(pid);
+    return drawn;
+}
+
+} // namespace
+
+int main(int argc, char *argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: opening_bench <program> [runs] [pause in ms]\n");
+        return 2;
+    }
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 9;
+    const double pauseMs = argc > 3 ? std::atof(argv[3]) : 600;
+    // One connection throughout: the server would reset each time its last client left.
+    Screen screen;
+    if (!screen.ok()) {
+        std::fprintf(stderr, "opening_bench: no X display\n");
+        return 1;
+    }
+    for (int records : {10000, 32767}) {
+        QTemporaryDir home;
+        fillStore(home.path(), records);
+        ProgramEnvironment env(home.path());
+        std::printf("First opening with %d games, a fresh program each time, keys pressed %.0f ms "
+                    "after the name (X server, %d runs, median; minimum to maximum):\n",
+                    records, pauseMs, runs);
+        for (const Opening &opening : openings) {
+            std::vector<double> ms, cpu, mib;
+            Sample sample{};
+            // One unmeasured run first, so every measured one finds the file cached alike.
+            for (int run = -1; run < runs; ++run) {
+                if (!measure(screen, argv[1], env, opening.key, pauseMs, sample)) {
+                    std::fprintf(stderr, "%s: never drawn\n", opening.what);
+                    return 1;
+                }
+                if (run >= 0) {
+                    ms.push_back(sample.ms);
+                    cpu.push_back(sample.cpuMs);
+                    mib.push_back(sample.mib);
+                }
+            }
+            printFigure(opening.what, median(ms), "ms", 50);
+            std::printf("  %-44s %8.1f to %.1f ms; %.1f ms on the processor; %.1f MiB taken\n", "",
+                        *std::min_element(ms.begin(), ms.end()),
+                        *std::max_element(ms.begin(), ms.end()), median(cpu), median(mib));
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "platform/settings_backend.h"
+
+#include <algorithm>
+
+SettingPairs SettingsBackend::readPart(const QString &section, qsizetype first, qsizetype limit) {
+    SettingPairs all = readAll(section);
+    const auto from = std::min(std::size_t(std::max<qsizetype>(first, 0)), all.size());
+    const auto to = limit < 0 ? all.size() : std::min(all.size(), from + std::size_t(limit));
+    return SettingPairs(std::make_move_iterator(all.begin() + qsizetype(from)),
+                        std::make_move_iterator(all.begin() + qsizetype(to)));
+}
+
+qsizetype SettingsBackend::count(const QString &section) {
+    return qsizetype(readAll(section).size());
+}
+
+void SettingsBackend::visitAll(
+    const QString &section,
+    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
+    for (const auto &[key, value] : readAll(section))
+        visit(key.toUtf8(), value.toUtf8());
+}

@@ -1,0 +1,177 @@
+#include "progress/frm_progress.h"
+
+#include "progress/progress_texts.h"
+#include "progress/score_chart.h"
+#include "progress/wrong_sums_model.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSignalBlocker>
+#include <QTableView>
+
+namespace {
+
+QLabel *heading(const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+QLabel *paragraph(const QString &name, QWidget *parent) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+// Every row and column in view at once, so nothing has to be scrolled to.
+void fitToContents(QTableView &view) {
+    const QFontMetrics metrics = view.fontMetrics();
+    view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view.horizontalHeader()->setMinimumSectionSize(0);
+    view.horizontalHeader()->setDefaultSectionSize(
+        metrics.horizontalAdvance(QStringLiteral("999")) + 12);
+    view.horizontalHeader()->resizeSection(view.model()->columnCount() - 1,
+                                           metrics.horizontalAdvance(gamesHeading()) + 16);
+    view.verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    view.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+// The whole page where the screen has room for it, else as much as fits,
+// with scroll bars for the rest.
+void fitToScreen(QScrollArea &scroll) {
+    const QWidget &page = *scroll.widget();
+    QSize size = page.sizeHint();
+    // The hint takes wrapped lines at a width of their own choosing.
+    if (page.hasHeightForWidth())
+        size.setHeight(page.heightForWidth(size.width()));
+    if (const QScreen *screen = scroll.screen()) {
+        const QSize room = screen->availableGeometry().size() * 0.85;
+        if (size.height() > room.height())
+            size.rwidth() += scroll.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        size = size.boundedTo(room);
+    }
+    scroll.setMinimumSize(size);
+}
+
+} // namespace
+
+frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
+                         QWidget *parent)
+    : QDialog(parent), history_(std::move(history)), now_(now) {
+    setObjectName(QStringLiteral("frmProgress"));
+    setWindowTitle(progressTitle(playerName));
+    createControls();
+    {
+        const QSignalBlocker once(cboPeriod);
+        cboPeriod->setCurrentIndex(int(std::size(periods)) - 1);
+    }
+    cboPeriod_Click();
+    fitToScreen(*findChild<QScrollArea *>());
+}
+
+void frmProgress::createControls() {
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+
+    auto *periodRow = new QHBoxLayout;
+    auto *periodCaption = new QLabel(periodLabel(), this);
+    cboPeriod = new QComboBox(this);
+    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
+    for (Period period : periods)
+        cboPeriod->addItem(periodName(period));
+    periodCaption->setBuddy(cboPeriod);
+    lblUnreadable = paragraph(QStringLiteral("lblUnreadable"), this);
+    lblUnreadable->setWordWrap(false);
+    lblUnreadable->setText(unreadableText(history_.unreadable));
+    lblUnreadable->setVisible(history_.unreadable > 0);
+    periodRow->addWidget(periodCaption);
+    periodRow->addWidget(cboPeriod);
+    periodRow->addStretch();
+    periodRow->addWidget(lblUnreadable);
+    layout->addLayout(periodRow);
+
+    layout->addWidget(heading(scoresHeading(), this));
+    picScores = new ScoreChart(this);
+    picScores->setObjectName(QStringLiteral("picScores"));
+    picScores->setAccessibleName(chartName());
+    layout->addWidget(picScores, 1);
+    lblSummary = paragraph(QStringLiteral("lblSummary"), this);
+    lblGame = paragraph(QStringLiteral("lblGame"), this);
+    layout->addWidget(lblSummary);
+    layout->addWidget(lblGame);
+
+    layout->addWidget(heading(wrongSumsHeading(), this));
+    wrongSums_ = new WrongSumsModel(this);
+    grdWrongSums = new QTableView(this);
+    grdWrongSums->setObjectName(QStringLiteral("grdWrongSums"));
+    grdWrongSums->setModel(wrongSums_);
+    grdWrongSums->setAccessibleName(wrongSumsHeading());
+    grdWrongSums->setAccessibleDescription(wrongSumsExplanation());
+    grdWrongSums->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdWrongSums->setSelectionMode(QAbstractItemView::SingleSelection);
+    fitToContents(*grdWrongSums);
+    layout->addWidget(grdWrongSums, 0, Qt::AlignLeft);
+    auto *explanation = paragraph(QStringLiteral("lblExplanation"), this);
+    explanation->setText(wrongSumsExplanation());
+    layout->addWidget(explanation);
+
+    auto *scroll = new QScrollArea(this);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(page);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    auto *buttons = new QDialogButtonBox(this);
+    QPushButton *close = buttons->addButton(closeCaption(), QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("cmdClose"));
+    close->setDefault(true);
+    auto *window = new QVBoxLayout(this);
+    window->addWidget(scroll);
+    window->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    // Keys and the wheel change the period as well as clicks do.
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmProgress::cboPeriod_Click);
+    connect(picScores, &ScoreChart::currentChanged, this, &frmProgress::showGame);
+}
+
+void frmProgress::cboPeriod_Click() {
+    const Period period = periods[cboPeriod->currentIndex()];
+    shown_ = gamesIn(history_.games, period, now_);
+    std::vector<int> percents;
+    std::vector<QDate> dates;
+    percents.reserve(shown_.size());
+    dates.reserve(shown_.size());
+    for (const PlayedGame *game : shown_) {
+        percents.push_back(percentRight(*game));
+        dates.push_back(game->date);
+    }
+    const std::optional<ScoreSummary> summary = summarise(percents);
+    lblSummary->setText(summary ? summaryText(shown_, *summary) : noGamesText(period));
+    picScores->setScores(std::move(percents), std::move(dates),
+                         summary ? summary->trend : std::nullopt, noGamesText(period));
+    wrongSums_->setCounts(countWrongSums(shown_));
+    showGame(picScores->current());
+}
+
+void frmProgress::showGame(int game) {
+    const QString text =
+        game < 0 ? QString() : gameText(game + 1, int(shown_.size()), *shown_[std::size_t(game)]);
+    lblGame->setText(text);
+    lblGame->setVisible(!text.isEmpty());
+    picScores->setAccessibleDescription(lblSummary->text() + QLatin1Char(' ') + text);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "progress/period.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QTableView;
+class ScoreChart;
+class WrongSumsModel;
+
+// The current player's scores over time and the sums that went wrong, for
+// the period chosen. Reads the player's history once, when made.
+class frmProgress : public QDialog {
+    Q_OBJECT
+
+  public:
+    frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
+                QWidget *parent = nullptr);
+
+  private:
+    void cboPeriod_Click();
+    void createControls();
+    void showGame(int game);
+
+    PlayerHistory history_;
+    QDateTime now_;
+    std::vector<const PlayedGame *> shown_;
+
+    QComboBox *cboPeriod = nullptr;
+    QLabel *lblUnreadable = nullptr;
+    ScoreChart *picScores = nullptr;
+    QLabel *lblSummary = nullptr;
+    QLabel *lblGame = nullptr;
+    QTableView *grdWrongSums = nullptr;
+    WrongSumsModel *wrongSums_ = nullptr;
+};

@@ -1,0 +1,22 @@
+#include "progress/period.h"
+
+namespace {
+bool playedSince(const PlayedGame &game, QDate date, QTime time) {
+    return game.date > date || (game.date == date && game.time >= time);
+}
+} // namespace
+
+std::vector<const PlayedGame *> gamesIn(const std::vector<PlayedGame> &games, Period period,
+                                        const QDateTime &now) {
+    std::size_t first = 0;
+    if (period == Period::LastTenGames && games.size() > 10)
+        first = games.size() - 10;
+    const QDate since = now.date().addDays(-30);
+    std::vector<const PlayedGame *> chosen;
+    chosen.reserve(games.size() - first);
+    for (std::size_t i = first; i < games.size(); ++i) {
+        if (period != Period::LastThirtyDays || playedSince(games[i], since, now.time()))
+            chosen.push_back(&games[i]);
+    }
+    return chosen;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "progress/played_game.h"
+
+#include <QDateTime>
+
+enum class Period { LastTenGames, LastThirtyDays, AllGames };
+inline constexpr Period periods[] = {Period::LastTenGames, Period::LastThirtyDays,
+                                     Period::AllGames};
+
+// The games of the period, in the order they were played. The last 30 days
+// run from the same clock time 30 days before now; a game dated later than
+// now (the clock was put back) still counts as recent.
+std::vector<const PlayedGame *> gamesIn(const std::vector<PlayedGame> &games, Period period,
+                                        const QDateTime &now);

@@ -1,0 +1,13 @@
+// "Progress": the current player's history at a glance.
+#include "app/frm_tables.h"
+
+#include "history/history_text.h"
+#include "platform/clock.h"
+#include "platform/modal_runner.h"
+#include "progress/frm_progress.h"
+
+void frmTables::mnuProgress_Click() {
+    frmProgress window(readPlayerHistory(services_.store, historySection(PlayerName)), PlayerName,
+                       services_.clock.now(), this);
+    services_.modal.runModal(window);
+}

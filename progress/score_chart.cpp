@@ -1,0 +1,243 @@
+#include "progress/score_chart.h"
+
+#include "progress/progress_texts.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+const QColor scoreColour(0, 0, 192);
+const QColor spreadColour(160, 170, 230);
+const QColor trendColour(0, 128, 0);
+const QColor currentColour(192, 0, 0);
+
+// Closer than this, games are drawn as a band per pixel column instead of dots.
+constexpr double dotSpacing = 4;
+constexpr int pageOfGames = 10;
+
+// A screen reader is told it is a chart, not a bare pane.
+QAccessibleInterface *chartAccessibility(const QString &className, QObject *object) {
+    if (className == QLatin1String("ScoreChart") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Chart);
+    return nullptr;
+}
+
+} // namespace
+
+ScoreChart::ScoreChart(QWidget *parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(chartAccessibility), true);
+    Q_UNUSED(installed);
+    setFocusPolicy(Qt::StrongFocus);
+    setBackgroundRole(QPalette::Base);
+    setAutoFillBackground(true);
+}
+
+void ScoreChart::setScores(std::vector<int> percents, std::vector<QDate> dates,
+                           std::optional<TrendLine> trend, const QString &emptyText) {
+    percents_ = std::move(percents);
+    dates_ = std::move(dates);
+    trend_ = trend;
+    emptyText_ = emptyText;
+    current_ = -1;
+    setCurrent(int(percents_.size()) - 1);
+    update();
+}
+
+void ScoreChart::setCurrent(int game) {
+    game = std::clamp(game, percents_.empty() ? -1 : 0, int(percents_.size()) - 1);
+    if (game == current_)
+        return;
+    current_ = game;
+    update();
+    emit currentChanged(current_);
+}
+
+QSize ScoreChart::sizeHint() const {
+    return {560, 200};
+}
+
+QSize ScoreChart::minimumSizeHint() const {
+    return {240, 140};
+}
+
+QRect ScoreChart::plotArea() const {
+    const QFontMetrics metrics = fontMetrics();
+    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 10;
+    const int top = metrics.height() / 2 + 4;
+    const int bottom = 2 * metrics.height() + 4;
+    return rect().adjusted(left, top, -12, -bottom);
+}
+
+double ScoreChart::xOf(double game) const {
+    if (percents_.size() < 2)
+        return plot_.center().x();
+    return plot_.left() + game * plot_.width() / double(percents_.size() - 1);
+}
+
+double ScoreChart::yOf(double percent) const {
+    return plot_.bottom() - percent * plot_.height() / 100.0;
+}
+
+int ScoreChart::gameAt(int x) const {
+    if (percents_.size() < 2)
+        return current_;
+    const QRect plot = plotArea();
+    return int(std::lround(double(x - plot.left()) * double(percents_.size() - 1) /
+                           std::max(1, plot.width())));
+}
+
+void ScoreChart::paintEvent(QPaintEvent *) {
+    plot_ = plotArea();
+    QPainter painter(this);
+    drawAxes(painter);
+    if (percents_.empty()) {
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(plot_, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
+    } else {
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawScores(painter);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        drawDates(painter);
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void ScoreChart::drawAxes(QPainter &painter) const {
+    const QRect &plot = plot_;
+    const QColor text = palette().color(QPalette::Text);
+    for (int percent = 0; percent <= 100; percent += 25) {
+        const int y = int(std::lround(yOf(percent)));
+        painter.setPen(percent % 50 == 0 ? QColor(200, 200, 200) : QColor(230, 230, 230));
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        if (percent % 50 == 0) {
+            painter.setPen(text);
+            painter.drawText(QRect(0, y - 20, plot.left() - 6, 40),
+                             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
+        }
+    }
+}
+
+void ScoreChart::drawScores(QPainter &painter) const {
+    const QRect &plot = plot_;
+    const std::size_t count = percents_.size();
+    const bool dense = count > 1 && double(plot.width()) / double(count - 1) < dotSpacing;
+    QPolygonF line;
+    if (dense) {
+        // Per pixel column: the spread of the scores, and a thin line through
+        // their mean; wide or smoothed strokes of thousands of games draw slowly.
+        struct Column {
+            int low = 100, high = 0, total = 0, games = 0;
+        };
+        std::vector<Column> columns(std::size_t(plot.width()) + 1);
+        for (std::size_t i = 0; i < count; ++i) {
+            Column &column =
+                columns[std::size_t(std::lround(xOf(double(i)))) - std::size_t(plot.left())];
+            column.low = std::min(column.low, percents_[i]);
+            column.high = std::max(column.high, percents_[i]);
+            column.total += percents_[i];
+            ++column.games;
+        }
+        QVector<QLineF> spread;
+        for (std::size_t c = 0; c < columns.size(); ++c) {
+            if (columns[c].games == 0)
+                continue;
+            const double x = double(plot.left()) + double(c);
+            spread << QLineF(x, yOf(columns[c].low), x, yOf(columns[c].high));
+            line << QPointF(x, yOf(double(columns[c].total) / columns[c].games));
+        }
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(spreadColour);
+        painter.drawLines(spread);
+        painter.setPen(QPen(scoreColour, 0));
+        painter.drawPolyline(line);
+        painter.setRenderHint(QPainter::Antialiasing);
+    } else {
+        for (std::size_t i = 0; i < count; ++i)
+            line << QPointF(xOf(double(i)), yOf(percents_[i]));
+        painter.setPen(QPen(scoreColour, 1.5));
+        painter.drawPolyline(line);
+        painter.setBrush(scoreColour);
+        for (const QPointF &point : line)
+            painter.drawEllipse(point, 2.5, 2.5);
+    }
+    if (trend_) {
+        painter.setPen(QPen(trendColour, 1.5, Qt::DashLine));
+        painter.drawLine(QPointF(xOf(0), yOf(trend_->atFirst)),
+                         QPointF(xOf(double(count - 1)), yOf(trend_->atLast)));
+    }
+    const QPointF chosen(xOf(current_), yOf(percents_[std::size_t(current_)]));
+    painter.setPen(QPen(currentColour, 1, Qt::DotLine));
+    painter.drawLine(QPointF(chosen.x(), plot.top()), QPointF(chosen.x(), plot.bottom()));
+    painter.setPen(QPen(currentColour, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(chosen, 5, 5);
+}
+
+// Under every game where the dates fit side by side, else under every k-th.
+void ScoreChart::drawDates(QPainter &painter) const {
+    const QRect &plot = plot_;
+    const QFontMetrics metrics = fontMetrics();
+    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("00/00/00")) + 12;
+    const std::size_t count = percents_.size();
+    const double spacing = count > 1 ? double(plot.width()) / double(count - 1) : plot.width();
+    const auto step = std::size_t(std::max(1.0, std::ceil(labelWidth / spacing)));
+    painter.setPen(palette().color(QPalette::Text));
+    const int top = plot.bottom() + 6;
+    int freeFrom = 0;
+    for (std::size_t i = 0; i < count; i += step) {
+        const int x = int(std::lround(xOf(double(i))));
+        const int left = std::clamp(x - labelWidth / 2, 0, width() - labelWidth);
+        painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
+        // Pushed in at the right edge, the last date could land on the one before.
+        if (left < freeFrom)
+            continue;
+        painter.drawText(QRect(left, top, labelWidth, metrics.height()), Qt::AlignCenter,
+                         dates_[i].toString(QStringLiteral("dd/MM/yy")));
+        freeFrom = left + labelWidth;
+    }
+}
+
+void ScoreChart::keyPressEvent(QKeyEvent *event) {
+    const int last = int(percents_.size()) - 1;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        setCurrent(current_ - 1);
+        break;
+    case Qt::Key_Right:
+        setCurrent(current_ + 1);
+        break;
+    case Qt::Key_PageUp:
+        setCurrent(current_ - pageOfGames);
+        break;
+    case Qt::Key_PageDown:
+        setCurrent(current_ + pageOfGames);
+        break;
+    case Qt::Key_Home:
+        setCurrent(0);
+        break;
+    case Qt::Key_End:
+        setCurrent(last);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void ScoreChart::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton)
+        setCurrent(gameAt(event->position().toPoint().x()));
+}
+
+void ScoreChart::mouseMoveEvent(QMouseEvent *event) {
+    if (event->buttons() & Qt::LeftButton)
+        setCurrent(gameAt(event->position().toPoint().x()));
+}

@@ -1,0 +1,319 @@
+#include "drill/score.h"
+#include "drill/transcript.h"
+#include "progress/frm_progress.h"
+#include "progress/score_chart.h"
+#include "progress/wrong_sum_counts.h"
+#include "support/window_fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableView>
+
+namespace {
+
+const QString sam = QStringLiteral("History\\Sam");
+
+// A record as the game writes it; each wrong sum is "table x multiplier".
+QString record(int correct, int sums, const QStringList &wrong = {}) {
+    QString text = scoreLine(correct, sums);
+    if (!wrong.isEmpty())
+        text += transcriptHeader;
+    for (const QString &sum : wrong)
+        text += transcriptLine(sum.section('x', 0, 0).toInt(), sum.section('x', 1).toInt(), "0");
+    return text;
+}
+
+QString described(const std::optional<PlayedGame> &game) {
+    if (!game)
+        return QStringLiteral("unreadable");
+    QStringList wrong;
+    for (const WrongSum &sum : game->wrong)
+        wrong << QStringLiteral("%1x%2").arg(sum.table).arg(sum.multiplier);
+    return QStringLiteral("%1 %2 %3/%4 %5")
+        .arg(game->date.toString(Qt::ISODate), game->time.toString(Qt::ISODate))
+        .arg(game->correct)
+        .arg(game->sums)
+        .arg(wrong.join(','))
+        .trimmed();
+}
+
+PlayedGame playedAt(const QString &when, int correct = 1, int sums = 1) {
+    const QDateTime moment = QDateTime::fromString(when, Qt::ISODate);
+    return {moment.date(), moment.time(), correct, sums, {}};
+}
+
+// Opens the Progress window from the menu and hands it to `look` while it is open.
+void openProgress(WindowFixture &fx, const std::function<void(frmProgress &)> &look) {
+    fx.modal.whileOpen = [&look](QDialog &dialog) { look(static_cast<frmProgress &>(dialog)); };
+    fx.action("mnuProgress")->trigger();
+}
+
+template <typename T> T *in(QWidget &window, const char *name) {
+    T *found = window.findChild<T *>(name);
+    if (!found)
+        qFatal("no control named %s", name);
+    return found;
+}
+
+QString text(QWidget &window, const char *label) {
+    return in<QLabel>(window, label)->text();
+}
+
+void choosePeriod(QWidget &window, Period period) {
+    in<QComboBox>(window, "cboPeriod")->setCurrentIndex(int(period));
+}
+
+QString cell(QWidget &window, int table, int column, int role = Qt::DisplayRole) {
+    const QAbstractItemModel *model = in<QTableView>(window, "grdWrongSums")->model();
+    return model->data(model->index(table - 2, column), role).toString();
+}
+
+} // namespace
+
+class TestProgress : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void readsRecords_data() {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("game");
+        const QString key = "06/12/26 14:03:09";
+        const QString header = transcriptHeader;
+        QTest::newRow("every sum right") << key << record(10, 10) << "2026-12-06 14:03:09 10/10";
+        QTest::newRow("wrong and unanswered sums, in order")
+            << key << record(7, 10, {"7x12", "15x15", "7x12"})
+            << "2026-12-06 14:03:09 7/10 7x12,15x15,7x12";
+        QTest::newRow("whatever was typed or pasted as the answer")
+            << key
+            << scoreLine(8, 10) + header + "  7  x  12\t\t 84\t   \r\n  3  x  4\t\t 12\tabc\r\n"
+            << "2026-12-06 14:03:09 8/10 7x12,3x4";
+        QTest::newRow("two-digit years are this century")
+            << "31/12/99 23:59:59" << record(1, 1) << "2099-12-31 23:59:59 1/1";
+        QTest::newRow("regional separators")
+            << "06.12.26 14.03.09" << record(1, 1) << "2026-12-06 14:03:09 1/1";
+
+        const QString bad = "unreadable";
+        QTest::newRow("empty record") << key << "" << bad;
+        QTest::newRow("not a score") << key << "You scored 8 out of 10\r\n\r\n" << bad;
+        QTest::newRow("score without its line breaks") << key << "You have scored 10/10." << bad;
+        QTest::newRow("more right than sums") << key << record(11, 10) << bad;
+        QTest::newRow("no sums") << key << record(0, 0) << bad;
+        QTest::newRow("score too long to count") << key << record(1, 1).insert(16, "999999") << bad;
+        QTest::newRow("fewer wrong sums than the score says")
+            << key << record(7, 10, {"2x2"}) << bad;
+        QTest::newRow("wrong sums in a perfect game") << key << record(10, 10, {"2x2"}) << bad;
+        QTest::newRow("wrong sums without the header")
+            << key << scoreLine(9, 10) + transcriptLine(2, 2, "5") << bad;
+        QTest::newRow("product does not match")
+            << key << scoreLine(9, 10) + header + "  7  x  12\t\t 85\t 74\r\n"
+            << bad;
+        QTest::newRow("table of 1") << key << record(9, 10, {"1x5"}) << bad;
+        QTest::newRow("table of 16") << key << record(9, 10, {"16x5"}) << bad;
+        QTest::newRow("multiplier 0") << key << record(9, 10, {"5x0"}) << bad;
+        QTest::newRow("multiplier 16") << key << record(9, 10, {"5x16"}) << bad;
+        QTest::newRow("last line cut short") << key << record(9, 10, {"2x2"}).chopped(2) << bad;
+        QTest::newRow("key without seconds") << "06/12/26 14:03" << record(1, 1) << bad;
+        QTest::newRow("key with a four-digit year") << "06/12/2026 14:03" << record(1, 1) << bad;
+        QTest::newRow("no such day") << "30/02/26 14:03:09" << record(1, 1) << bad;
+        QTest::newRow("no such hour") << "06/12/26 24:03:09" << record(1, 1) << bad;
+        QTest::newRow("blank for a digit") << "06/12/26  4:03:09" << record(1, 1) << bad;
+    }
+    void readsRecords() {
+        QFETCH(QString, key);
+        QFETCH(QString, record);
+        QFETCH(QString, game);
+        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8())), game);
+    }
+
+    void periods_data() {
+        QTest::addColumn<int>("period");
+        QTest::addColumn<QStringList>("played");
+        QTest::addColumn<QList<int>>("shown");
+        QStringList twelve;
+        for (int day = 1; day <= 12; ++day)
+            twelve << QStringLiteral("2026-11-%1T10:00:00").arg(day, 2, 10, QChar('0'));
+        QTest::newRow("last ten of twelve")
+            << int(Period::LastTenGames) << twelve << QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+        QTest::newRow("last ten of three")
+            << int(Period::LastTenGames) << twelve.mid(0, 3) << QList<int>{0, 1, 2};
+        QTest::newRow("all") << int(Period::AllGames) << twelve.mid(0, 3) << QList<int>{0, 1, 2};
+        // Now is 2026-12-06T14:03:09.
+        QTest::newRow("last 30 days: from the same time 30 days back, in the order played")
+            << int(Period::LastThirtyDays)
+            << QStringList{"2026-11-06T14:03:08", "2026-12-01T09:00:00", "2026-11-06T14:03:09",
+                           "2025-12-06T14:03:09", "2026-12-06T14:03:09"}
+            << QList<int>{1, 2, 4};
+        QTest::newRow("last 30 days: a game after now counts")
+            << int(Period::LastThirtyDays) << QStringList{"2027-01-01T00:00:00"} << QList<int>{0};
+    }
+    void periods() {
+        QFETCH(int, period);
+        QFETCH(QStringList, played);
+        QFETCH(QList<int>, shown);
+        std::vector<PlayedGame> games;
+        for (const QString &when : played)
+            games.push_back(playedAt(when));
+        QList<int> found;
+        for (const PlayedGame *game : gamesIn(games, Period(period), FakeClock().now()))
+            found << int(game - games.data());
+        QCOMPARE(found, shown);
+    }
+
+    void countsWrongSumsAndTheGamesShowingEachTable() {
+        const std::optional<PlayedGame> first = readPlayedGame(
+            "01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8());
+        const std::optional<PlayedGame> second =
+            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8());
+        const WrongSumCounts counts = countWrongSums({&*first, &*second});
+        QCOMPARE(counts.times[5][7], 3);
+        QCOMPARE(counts.times[5][2], 1);
+        QCOMPARE(counts.times[13][14], 1);
+        QCOMPARE(counts.most, 3);
+        QCOMPARE(counts.gamesShowingTable[5], 2);  // once per game, however many sums
+        QCOMPARE(counts.gamesShowingTable[13], 1); // table of 15
+        QCOMPARE(counts.gamesShowingTable[0], 0);
+    }
+
+    void summary_data() {
+        QTest::addColumn<QList<int>>("percents");
+        QTest::addColumn<QList<int>>("firstLastBestAverage");
+        QTest::addColumn<double>("rise");
+        QTest::newRow("one game has no trend")
+            << QList<int>{70} << QList<int>{70, 70, 70, 70} << -1.0;
+        QTest::newRow("rising") << QList<int>{50, 60, 70} << QList<int>{50, 70, 70, 60} << 20.0;
+        QTest::newRow("falling, best in the middle")
+            << QList<int>{80, 90, 40, 45} << QList<int>{80, 45, 90, 64} << -46.5;
+        QTest::newRow("up and down evenly")
+            << QList<int>{0, 100, 0, 100, 0} << QList<int>{0, 0, 100, 40} << 0.0;
+    }
+    void summary() {
+        QFETCH(QList<int>, percents);
+        QFETCH(QList<int>, firstLastBestAverage);
+        QFETCH(double, rise);
+        const std::optional<ScoreSummary> found =
+            summarise(std::vector<int>(percents.begin(), percents.end()));
+        QVERIFY(found);
+        QCOMPARE((QList<int>{found->first, found->last, found->best, found->average}),
+                 firstLastBestAverage);
+        QCOMPARE(found->trend ? found->trend->rise() : -1.0, rise);
+    }
+
+    void menuItemFollowsViewHistoryWithKeysOfItsOwn() {
+        WindowFixture fx;
+        fx.make();
+        const QList<QAction *> items = fx.control<QMenu>("mnuGame")->actions();
+        QAction *progress = fx.action("mnuProgress");
+        QCOMPARE(items.indexOf(progress), items.indexOf(fx.action("mnuHistory")) + 1);
+        QCOMPARE(progress->shortcut(), QKeySequence("Ctrl+P"));
+        QSet<QChar> accessKeys;
+        QSet<QKeySequence> shortcuts;
+        for (QAction *action : fx.window->findChildren<QAction *>()) {
+            if (action->isSeparator())
+                continue;
+            const QChar key(int(QKeySequence::mnemonic(action->text())[0].key()));
+            const bool inGame = items.contains(action);
+            QVERIFY2(!inGame || !accessKeys.contains(key), qPrintable(action->text()));
+            if (inGame)
+                accessKeys << key;
+            QVERIFY2(action->shortcut().isEmpty() || !shortcuts.contains(action->shortcut()),
+                     qPrintable(action->text()));
+            shortcuts << action->shortcut();
+        }
+    }
+
+    void showsScoresWrongSumsAndUnreadableRecords() {
+        WindowFixture fx;
+        fx.start("Sam");
+        fx.store.put(sam, "01/12/26 10:00:00", record(5, 10, {"7x8", "7x8", "7x3", "2x2", "9x9"}));
+        fx.store.put(sam, "02/12/26 10:00:00", "edited by hand");
+        fx.store.put(sam, "03/12/26 10:00:00", record(9, 10, {"7x8"}));
+        fx.store.put(sam, "not a date", record(10, 10));
+        fx.store.put(sam, "04/12/26 10:00:00", record(10, 10));
+        fx.store.put("History\\Ann", "05/12/26 10:00:00", record(0, 10));
+        fx.clock.current = QDateTime(QDate(2027, 1, 3), QTime(10, 0, 1));
+        bool opened = false;
+        openProgress(fx, [&opened](frmProgress &window) {
+            opened = true;
+            QCOMPARE(window.windowTitle(), QString("Sam's Progress"));
+            QCOMPARE(text(window, "lblUnreadable"), QString("2 records could not be read."));
+            QCOMPARE(text(window, "lblSummary"),
+                     QString("3 games, 01/12/26 to 04/12/26. First 50%, last 100%, best 100%, "
+                             "average 80%. Trend: up about 50 points."));
+            QCOMPARE(text(window, "lblGame"),
+                     QString("Game 3 of 3: 04/12/26 10:00, 10/10 right (100%)"));
+            QCOMPARE(cell(window, 7, 7), QString("3"));
+            QCOMPARE(cell(window, 7, 7, Qt::AccessibleTextRole),
+                     QString("7 x 8 = 56: wrong 3 times"));
+            QCOMPARE(cell(window, 7, 0), QString());
+            QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString("7 x 1 = 7: never wrong"));
+            QCOMPARE(cell(window, 7, multipliersShown), QString("2"));
+
+            choosePeriod(window, Period::LastThirtyDays);
+            QCOMPARE(text(window, "lblSummary"), QString("No games in the last 30 days."));
+            QCOMPARE(cell(window, 7, 7), QString());
+            QVERIFY(in<QLabel>(window, "lblGame")->isHidden());
+        });
+        QVERIFY(opened);
+    }
+
+    void aPlayerWithoutGamesOrStoreGetsAnEmptyWindow_data() {
+        QTest::addColumn<bool>("storeFails");
+        QTest::newRow("no games") << false;
+        QTest::newRow("store cannot be read") << true;
+    }
+    void aPlayerWithoutGamesOrStoreGetsAnEmptyWindow() {
+        QFETCH(bool, storeFails);
+        WindowFixture fx;
+        fx.start("Sam");
+        fx.store.put("History\\Ann", "05/12/26 10:00:00", record(0, 10));
+        fx.store.failReads = storeFails;
+        QString summary;
+        openProgress(fx, [&summary](frmProgress &window) {
+            summary = text(window, "lblSummary");
+            QVERIFY(in<QLabel>(window, "lblUnreadable")->isHidden());
+            auto *chart = in<ScoreChart>(window, "picScores");
+            QTest::keyClick(chart, Qt::Key_Home);
+            QTest::keyClick(chart, Qt::Key_Right);
+            QCOMPARE(chart->current(), -1);
+        });
+        QCOMPARE(summary, QString("No games to show."));
+        QVERIFY(fx.dialogs.messages.empty());
+    }
+
+    void chartKeysPickOutEachGame_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("game");
+        QTest::newRow("starts at the last") << QList<int>{} << 25;
+        QTest::newRow("left") << QList<int>{Qt::Key_Left} << 24;
+        QTest::newRow("home, then left stays") << QList<int>{Qt::Key_Home, Qt::Key_Left} << 1;
+        QTest::newRow("page up twice") << QList<int>{Qt::Key_PageUp, Qt::Key_PageUp} << 5;
+        QTest::newRow("right stays at the end") << QList<int>{Qt::Key_Right} << 25;
+        QTest::newRow("home, page down") << QList<int>{Qt::Key_Home, Qt::Key_PageDown} << 11;
+    }
+    void chartKeysPickOutEachGame() {
+        QFETCH(QList<int>, keys);
+        QFETCH(int, game);
+        WindowFixture fx;
+        fx.start("Sam");
+        for (int n = 1; n <= 25; ++n)
+            fx.store.put(sam, QStringLiteral("%1/11/26 10:00:00").arg(n, 2, 10, QChar('0')),
+                         record(n % 11, 10, QStringList(10 - n % 11, "2x2")));
+        QString shown;
+        openProgress(fx, [&](frmProgress &window) {
+            auto *chart = in<ScoreChart>(window, "picScores");
+            for (int key : keys)
+                QTest::keyClick(chart, Qt::Key(key));
+            shown = text(window, "lblGame");
+            QVERIFY(chart->accessibleDescription().endsWith(shown));
+        });
+        QVERIFY2(
+            shown.startsWith(
+                QStringLiteral("Game %1 of 25: %2/11/26").arg(game).arg(game, 2, 10, QChar('0'))),
+            qPrintable(shown));
+    }
+};
+
+QTEST_MAIN(TestProgress)
+#include "test_progress.moc"
