@@ -22,6 +22,8 @@ class OutputBudget {
         left_ -= cost;
         return true;
     }
+    // What a picture was paid for beyond what it keeps.
+    void refund(qint64 cost) { left_ += cost; }
     bool exhausted() const { return exhausted_; }
 
   private:

@@ -33,6 +33,10 @@ Qt::Alignment qtAlignment(Alignment alignment) {
 } // namespace
 
 bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token) {
+    if (applyShadingWord(state.shading, Keyword::ParagraphShadingBack,
+                         Keyword::ParagraphShadingPattern, Keyword::ParagraphShading, keyword,
+                         token))
+        return true;
     switch (keyword) {
     case Keyword::ParagraphDefault:
         state = ParagraphState{};
@@ -73,7 +77,7 @@ bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &tok
     return true;
 }
 
-QTextBlockFormat blockFormat(const ParagraphState &state) {
+QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colors) {
     QTextBlockFormat format;
     format.setAlignment(qtAlignment(state.alignment));
     format.setLeftMargin(twipsToPixels(state.leftIndent));
@@ -81,6 +85,8 @@ QTextBlockFormat blockFormat(const ParagraphState &state) {
     format.setTextIndent(twipsToPixels(state.firstIndent));
     format.setTopMargin(twipsToPixels(state.spaceBefore));
     format.setBottomMargin(twipsToPixels(state.spaceAfter));
+    if (const auto color = colors.color(state.shading))
+        format.setBackground(*color);
     // Word processors stop a tab at a hanging indent, where a list item's text begins. Qt
     // measures tab stops from the start of the first line.
     if (state.firstIndent < 0)

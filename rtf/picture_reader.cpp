@@ -1,7 +1,7 @@
 #include "rtf/picture_reader.h"
 
-#include "rtf/units.h"
 #include "rtf/document_writer.h"
+#include "rtf/units.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -12,7 +12,8 @@ namespace rtf {
 namespace {
 
 constexpr int kMaxGoalTwips = 31680;
-// Reading a picture costs work even before its pixels; they cost four bytes each.
+// Reading a picture costs work even before its pixels; they cost four bytes each while it is
+// decoded whole, and then as many as are kept.
 constexpr qint64 kPictureCost = 20'000;
 constexpr qint64 kPixelCost = 4;
 constexpr int kMaxScale = 1000;
@@ -75,8 +76,10 @@ void PictureReader::appendBinary(QByteArrayView data) {
         data_.append(data);
 }
 
-void PictureReader::finish(DocumentWriter &writer, const GroupState &state) {
-    if (kind_ == Kind::Unsupported || data_.isEmpty() || !writer.reservePicture(kPictureCost))
+void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSize frameTwips,
+                           qreal maxWidth) {
+    OutputBudget &budget = writer.budget();
+    if (kind_ == Kind::Unsupported || data_.isEmpty() || !budget.trySpend(kPictureCost))
         return;
     QBuffer buffer(&data_);
     buffer.open(QIODevice::ReadOnly);
@@ -84,15 +87,23 @@ void PictureReader::finish(DocumentWriter &writer, const GroupState &state) {
     QImageReader reader(&buffer, kind_ == Kind::Png ? "png" : "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
-    if (size.isEmpty() || !writer.reservePicture(kPixelCost * size.width() * size.height()))
+    const qint64 whole = kPixelCost * size.width() * size.height();
+    if (size.isEmpty() || !budget.trySpend(whole))
         return;
+    // A picture with no size of its own takes its frame's; none is wider than the page.
+    QSizeF shown(
+        displayLength(goalWidth_ > 0 ? goalWidth_ : frameTwips.width(), scaleX_, size.width()),
+        displayLength(goalHeight_ > 0 ? goalHeight_ : frameTwips.height(), scaleY_, size.height()));
+    if (shown.width() > maxWidth)
+        shown = QSizeF(maxWidth, std::max<qreal>(1, shown.height() * maxWidth / shown.width()));
+    // No more pixels are kept than are shown.
+    const QSize kept = size.boundedTo(QSize(qCeil(shown.width()), qCeil(shown.height())));
+    if (kept != size)
+        reader.setScaledSize(size.scaled(kept, Qt::KeepAspectRatio).expandedTo({1, 1}));
     const QImage picture = reader.read();
-    if (picture.isNull())
-        return;
-    writer.insertPicture(picture,
-                         QSizeF(displayLength(goalWidth_, scaleX_, picture.width()),
-                                displayLength(goalHeight_, scaleY_, picture.height())),
-                         state);
+    budget.refund(whole - (picture.isNull() ? 0 : kPixelCost * picture.width() * picture.height()));
+    if (!picture.isNull())
+        writer.insertPicture(picture, shown, state);
 }
 
 } // namespace rtf

@@ -231,8 +231,9 @@ class TestRtfReader : public QObject {
         QTest::addColumn<QString>("expected");
         QTest::newRow("groups") << "groups.rtf"
                                 << "plain bold bolditalic boldagain plainagain\nunder\nafter";
-        QTest::newRow("destinations") << "destinations.rtf"
-                                      << "Visible text. link end.";
+        QTest::newRow("destinations, a note at the end")
+            << "destinations.rtf"
+            << "Visible text. link end.\n\na footnote";
         QTest::newRow("hidden text") << "character_formats.rtf"
                                      << "bold unbold italic underline notunderlined dotted wavy "
                                         "struck twenty arial courier red greenback yellow up down "
@@ -378,7 +379,8 @@ class TestRtfReader : public QObject {
         QTest::addColumn<QSize>("pixels");
         QTest::newRow("png in hex") << "picture_png_hex.rtf" << QSize(100, 60) << QSize(4, 3);
         QTest::newRow("png in binary") << "picture_png_bin.rtf" << QSize(40, 30) << QSize(4, 3);
-        QTest::newRow("jpeg, scaled") << "picture_jpeg.rtf" << QSize(4, 16) << QSize(8, 8);
+        QTest::newRow("jpeg, kept at its shown size")
+            << "picture_jpeg.rtf" << QSize(4, 16) << QSize(4, 4);
         QTest::newRow("word processor")
             << "saved_word_processor.rtf" << QSize(40, 30) << QSize(4, 3);
     }
@@ -433,7 +435,10 @@ class TestRtfReader : public QObject {
         QTextDocument document;
         QVERIFY(readRtf(corpusFile("table.rtf"), document));
         const QList<QTextLength> widths = tablesOf(document)[0]->format().columnWidthConstraints();
-        QCOMPARE(widths, QList<QTextLength>(3, QTextLength(QTextLength::FixedLength, 100)));
+        // The first column reaches left to \trleft.
+        QCOMPARE(widths, (QList<QTextLength>{QTextLength(QTextLength::FixedLength, 107),
+                                             QTextLength(QTextLength::FixedLength, 100),
+                                             QTextLength(QTextLength::FixedLength, 100)}));
         QCOMPARE(describe(find(document, "Leeds").charFormat()), QString("bold font:Arial"));
     }
 
@@ -441,7 +446,8 @@ class TestRtfReader : public QObject {
         QTextDocument document;
         QTextCursor cursor(&document);
         rtf::OutputBudget budget(100);
-        rtf::TableRecorder table(budget);
+        const rtf::ColorTable colors;
+        rtf::TableRecorder table(budget, colors);
         table.addCellEdge(1000);
         table.addCellEdge(2000);
         QVERIFY(!table.begin());
