@@ -38,8 +38,9 @@ void BodyReader::applyWord(GroupState &state, Keyword keyword, const Token &toke
         return;
     }
     applyBorderWord(state, keyword, token);
-    // An instruction or a label holds no structure.
-    if (state.destination != Destination::Body)
+    // An instruction holds no structure. Some writers put a whole list item, its end
+    // included, in its label, which then becomes the item's text.
+    if (state.destination == Destination::FieldInstruction)
         return;
     TableRecorder &table = writer(state).table();
     if (table.applyWord(keyword, token))

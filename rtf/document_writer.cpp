@@ -64,6 +64,9 @@ void DocumentWriter::appendText(QStringView text, const GroupState &state) {
     runState_ = state.character;
     lastContent_ = state;
     ++contentCount_;
+    if (std::exchange(breakDue_, false))
+        run_ += QChar::LineSeparator;
+    lineStarted_ = true;
     for (QChar c : text) {
         if (displayable(c))
             run_ += c;
@@ -104,8 +107,7 @@ void DocumentWriter::endCell(const GroupState &state) {
     if (!paragraphClosed_)
         closeParagraph(state);
     drawRules(0);
-    paragraphClosed_ = false;
-    freshBlock_ = true;
+    enterFreshBlock();
     openedWith_.reset();
     table_.nextCell();
 }
@@ -114,15 +116,18 @@ void DocumentWriter::endRow(const GroupState &state) {
     if (!place(inTable(state.paragraph)))
         return;
     flushRun();
-    paragraphClosed_ = false;
-    freshBlock_ = true;
+    enterFreshBlock();
     table_.endRow();
 }
 
+// A picture that floats in its writer's layout gets a line of its own, with the text around it
+// above and below.
 void DocumentWriter::insertPicture(const QImage &picture, QSizeF size, const GroupState &state) {
     flushLabel(state);
     if (!place(state.paragraph) || !openParagraph(state))
         return;
+    if (state.inShape && lineStarted_)
+        appendText(QStringView(u"\u2028"), state);
     flushRun();
     const QString name = pictureNames_ + QString::number(++pictureCount_);
     cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture);
@@ -133,6 +138,8 @@ void DocumentWriter::insertPicture(const QImage &picture, QSizeF size, const Gro
     sink().insertImage(format);
     lastContent_ = state;
     ++contentCount_;
+    lineStarted_ = true;
+    breakDue_ = state.inShape;
 }
 
 // A last paragraph without \par takes the formatting of its content.
@@ -145,8 +152,7 @@ void DocumentWriter::finish() {
         drawRules(0);
     if (table_.active()) {
         table_.finish(cursor_);
-        paragraphClosed_ = false;
-        freshBlock_ = true;
+        enterFreshBlock();
     }
     lastContent_.reset();
     openedWith_.reset();
@@ -177,9 +183,7 @@ bool DocumentWriter::place(const ParagraphState &paragraph) {
     flushRun();
     if (paragraphClosed_ && !wantsNewRow)
         drawRules(0);
-    // A table's cell, or the paragraph after a table, is one that Qt made.
-    paragraphClosed_ = false;
-    freshBlock_ = true;
+    enterFreshBlock();
     openedWith_.reset();
     if (!paragraph.inTable) {
         table_.finish(cursor_);
@@ -206,10 +210,20 @@ bool DocumentWriter::openParagraph(const GroupState &state) {
     return true;
 }
 
+// Where a cell, or what follows a table, begins: a block that Qt made.
+void DocumentWriter::enterFreshBlock() {
+    paragraphClosed_ = false;
+    freshBlock_ = true;
+    lineStarted_ = false;
+    breakDue_ = false;
+}
+
 // Most paragraphs end as they began, and formatting one again costs as much as making it.
 void DocumentWriter::closeParagraph(const GroupState &state, bool pageBreak) {
     flushRun();
     paragraphClosed_ = true;
+    lineStarted_ = false;
+    breakDue_ = false;
     if (!pageBreak && openedWith_ == Formatting{state.paragraph, state.character})
         return;
     QTextBlockFormat format = blockFormatFor(state.paragraph);
@@ -263,7 +277,8 @@ void DocumentWriter::drawRules(quint8 borders) {
 const QTextBlockFormat &DocumentWriter::blockFormatFor(const ParagraphState &paragraph) {
     if (lastParagraph_ != paragraph) {
         lastParagraph_ = paragraph;
-        lastBlockFormat_ = blockFormat(paragraph, formatter_.colors());
+        const qreal defaultTab = cursor_.document()->defaultTextOption().tabStopDistance();
+        lastBlockFormat_ = blockFormat(paragraph, formatter_.colors(), qRound(defaultTab * 15));
     }
     return lastBlockFormat_;
 }

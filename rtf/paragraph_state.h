@@ -28,6 +28,7 @@ struct ParagraphState {
 // Applies a paragraph formatting word; false when the word is not one.
 bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token);
 
-QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colors);
+QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colors,
+                             int defaultTabTwips);
 
 } // namespace rtf

@@ -12,10 +12,13 @@ namespace rtf {
 namespace {
 
 // What a document may cost. A unit is about a byte of memory or 12 ns of work in QTextDocument
-// 6.4 (measured), whichever is more; the total keeps any input to about half a second of work
-// and 40 MB. A paragraph takes about 170 bytes and 2 us, a run of text in a format of its own
-// about 2 us: a document of a few megabytes of RTF fits whole. Pictures pay for their pixels.
-constexpr qint64 kBudget = 40'000'000;
+// 6.4 (measured), whichever is more. A paragraph takes about 170 bytes and 2 us, a run of text
+// in a format of its own about 2 us: text of a few megabytes of RTF fits whole in its share.
+// Pictures have a share of their own, enough for a dozen full-screen screenshots; the total
+// keeps any input to about two thirds of a second of work and 56 MB.
+constexpr qint64 kTextBudget = 40'000'000;
+constexpr qint64 kPictureBudget = 36'000'000;
+constexpr qint64 kBudget = 56'000'000;
 // Real documents nest a few dozen groups; deeper content is dropped.
 constexpr std::size_t kMaxDepth = 1000;
 constexpr int kMaxUnicodeSkip = 255;
@@ -45,7 +48,7 @@ QString macroButtonText(const QString &instruction) {
 } // namespace
 
 Parser::Parser(QTextDocument &document)
-    : document_(document), budget_(kBudget),
+    : document_(document), budget_(kBudget, kTextBudget, kPictureBudget),
       writer_(QTextCursor(&document), formatter_, budget_, QStringLiteral("rtf-picture:")) {}
 
 void Parser::parse(QByteArrayView rtf) {
@@ -226,7 +229,9 @@ bool Parser::enterDestination(Keyword keyword) {
             state_.destination = Destination::Skipped;
             break;
         }
+        // A note's paragraphs are its own, even when its mark is in a table.
         state_.inNote = true;
+        state_.paragraph = {};
         notes_.begin();
         break;
     case Keyword::FieldInstruction:
@@ -303,16 +308,16 @@ bool Parser::applyDocumentWord(Keyword keyword, const Token &token) {
         notes_.setNumbering(token.text);
         break;
     case Keyword::ShapeLeft:
-        shape_.left = token.parameter;
+        shape_.left = std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
         break;
     case Keyword::ShapeRight:
-        shape_.right = token.parameter;
+        shape_.right = std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
         break;
     case Keyword::ShapeTop:
-        shape_.top = token.parameter;
+        shape_.top = std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
         break;
     case Keyword::ShapeBottom:
-        shape_.bottom = token.parameter;
+        shape_.bottom = std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
         break;
     default:
         return false;
@@ -393,10 +398,10 @@ bool Parser::readsText() const {
            state_.destination == Destination::FieldInstruction;
 }
 
-// Between a body's \chftn and its note come only the words that open the note and say its
-// kind.
+// Between a body's \chftn and its note come only group ends and the words that open the note
+// and say its kind.
 bool Parser::keepsNoteMarkWaiting(const Token &token) const {
-    if (token.kind == TokenKind::GroupStart)
+    if (token.kind == TokenKind::GroupStart || token.kind == TokenKind::GroupEnd)
         return true;
     if (token.kind == TokenKind::ControlSymbol)
         return token.symbol == '*';

@@ -19,8 +19,8 @@ class PictureReader {
     void applyWord(Keyword keyword, const Token &token);
     void appendHex(QByteArrayView text);
     void appendBinary(QByteArrayView data);
-    // frameTwips: the size of the shape around the picture, if any, for a picture without a
-    // size of its own; maxWidth: the page's width in pixels.
+    // frameTwips: the size of the shape around the picture, if any; maxWidth: the page's
+    // width in pixels.
     void finish(DocumentWriter &writer, const GroupState &state, QSize frameTwips, qreal maxWidth);
 
   private:

@@ -41,6 +41,16 @@ void advanceCells(QTextCursor &cursor, int cells) {
         cursor.setPosition(cursor.block().next().position());
 }
 
+// A cell's first paragraph mark holds the cell's merge, which a new mark format must keep.
+QTextCharFormat keepingSpans(QTextCharFormat mark, const QTextCursor &cursor) {
+    const QTextCharFormat old = cursor.blockCharFormat();
+    for (const int span : {QTextFormat::TableCellRowSpan, QTextFormat::TableCellColumnSpan}) {
+        if (old.hasProperty(span))
+            mark.setProperty(span, old.property(span));
+    }
+    return mark;
+}
+
 } // namespace
 
 void TableRecorder::clearRowDefinition() {
@@ -230,13 +240,18 @@ void TableRecorder::finish(QTextCursor &cursor) {
         return;
     }
     merge(*table, placed);
+    replay(*table, cursor, placed, steps);
+    // A cell's format is its first paragraph's mark format too, so it comes after the content.
     for (const auto &row : placed) {
         for (const Placed &cell : row) {
-            if (!cell.covered)
-                table->cellAt(cell.row, cell.column).setFormat(cellFormat(cell, rows, columns));
+            if (cell.covered)
+                continue;
+            QTextTableCell qtCell = table->cellAt(cell.row, cell.column);
+            QTextCharFormat format = qtCell.format();
+            format.merge(cellFormat(cell, rows, columns));
+            qtCell.setFormat(format);
         }
     }
-    replay(*table, cursor, placed, steps);
     cursor.setPosition(table->lastPosition() + 1);
     rows_.clear();
     kept_.reset();
@@ -514,7 +529,7 @@ void TableRecorder::replay(QTextTable &table, QTextCursor &cursor,
         case StepKind::ParagraphFormat:
             if (writing) {
                 cursor.setBlockFormat(step.format.toBlockFormat());
-                cursor.setBlockCharFormat(step.markFormat.toCharFormat());
+                cursor.setBlockCharFormat(keepingSpans(step.markFormat.toCharFormat(), cursor));
             }
             break;
         case StepKind::Image:

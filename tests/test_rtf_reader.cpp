@@ -107,8 +107,14 @@ QString describe(const QTextBlockFormat &format) {
         if (pixels != 0)
             parts << QString("%1:%2").arg(name).arg(pixels);
     }
-    for (const QTextOption::Tab &tab : format.tabPositions())
-        parts << QString("tab:%1").arg(tab.position);
+    // The hanging indent's stop, and the next one, for a label wider than that indent.
+    const QList<QTextOption::Tab> tabs = format.tabPositions();
+    if (!tabs.isEmpty())
+        parts << QString("tab:%1").arg(tabs[0].position);
+    if (tabs.size() > 1)
+        parts << QString("next:%1").arg(tabs[1].position);
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        parts << "back:" + format.background().color().name();
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter)
         parts << "page-break";
     return parts.join(' ');
@@ -346,21 +352,21 @@ class TestRtfReader : public QObject {
         row("paragraph_formats.rtf", "Centered", "center");
         row("paragraph_formats.rtf", "Right", "right");
         row("paragraph_formats.rtf", "Justified", "justify");
-        row("paragraph_formats.rtf", "Indented", "left:48 right:24 indent:-24 tab:24");
+        row("paragraph_formats.rtf", "Indented", "left:48 right:24 indent:-24 tab:24 next:72");
         row("paragraph_formats.rtf", "Spaced", "before:16 after:8");
         row("paragraph_formats.rtf", "Inherited", "center before:16 after:8");
         row("paragraph_formats.rtf", "Reset", "");
         row("paragraph_formats.rtf", "Grouped", "center");
         row("paragraph_formats.rtf", "Restored", "");
         row("breaks.rtf", "three", "page-break");
-        row("lists.rtf", "First", "left:48 indent:-24 tab:24");
-        row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24");
+        row("lists.rtf", "First", "left:48 indent:-24 tab:24 next:72");
+        row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24 next:72");
         row("lists.rtf", "After", "");
         row("table.rtf", "Name", "center");
         row("saved_word_processor.rtf", "Playing", "before:16 after:4");
-        row("saved_word_processor.rtf", "Tick", "left:48 indent:-24 after:10 tab:24");
+        row("saved_word_processor.rtf", "Tick", "left:48 indent:-24 after:10 tab:24 next:72");
         row("saved_simple_editor.rtf", "Quorvel", "center after:13");
-        row("saved_office_suite.rtf", "Slow", "left:48 indent:-24 after:9 tab:24");
+        row("saved_office_suite.rtf", "Slow", "left:48 indent:-24 after:9 tab:24 next:70");
     }
     void paragraphFormats() {
         QFETCH(QString, file);
@@ -445,7 +451,7 @@ class TestRtfReader : public QObject {
     void tableCutShortByTheBudgetIsLeftOut() {
         QTextDocument document;
         QTextCursor cursor(&document);
-        rtf::OutputBudget budget(100);
+        rtf::OutputBudget budget(100, 100, 0);
         const rtf::ColorTable colors;
         rtf::TableRecorder table(budget, colors);
         table.addCellEdge(1000);
