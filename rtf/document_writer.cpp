@@ -177,15 +177,16 @@ ContentSink &DocumentWriter::sink() {
 bool DocumentWriter::place(const ParagraphState &paragraph) {
     if (full())
         return false;
-    const bool wantsNewRow = paragraph.inTable && table_.active() && table_.rowEnded();
-    if (paragraph.inTable == table_.active() && !wantsNewRow)
+    const bool inTable = paragraph.inTable || table_.rowDefined();
+    const bool wantsNewRow = inTable && table_.active() && table_.rowEnded();
+    if (inTable == table_.active() && !wantsNewRow)
         return true;
     flushRun();
     if (paragraphClosed_ && !wantsNewRow)
         drawRules(0);
     enterFreshBlock();
     openedWith_.reset();
-    if (!paragraph.inTable) {
+    if (!inTable) {
         table_.finish(cursor_);
         return true;
     }

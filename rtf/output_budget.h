@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace rtf {
 
 // Bounds what a document may cost in memory and time, whatever its source says. Text and
@@ -27,6 +29,8 @@ class OutputBudget {
         pictures_ += cost;
         total_ += cost;
     }
+    // What a picture may take for a while, such as its decoder's memory.
+    qint64 pictureRoom() const { return exhausted_ ? 0 : std::min(pictures_, total_); }
     bool exhausted() const { return exhausted_; }
 
   private:

@@ -17,7 +17,7 @@ namespace {
 // Pictures have a share of their own, enough for a dozen full-screen screenshots; the total
 // keeps any input to about two thirds of a second of work and 56 MB.
 constexpr qint64 kTextBudget = 40'000'000;
-constexpr qint64 kPictureBudget = 36'000'000;
+constexpr qint64 kPictureBudget = 40'000'000;
 constexpr qint64 kBudget = 56'000'000;
 // Real documents nest a few dozen groups; deeper content is dropped.
 constexpr std::size_t kMaxDepth = 1000;

@@ -7,15 +7,17 @@
 #include <QImageReader>
 
 #include <algorithm>
+#include <climits>
 
 namespace rtf {
 namespace {
 
 constexpr int kMaxGoalTwips = 31680;
-// Reading a picture costs work even before its pixels; they cost their bytes while the picture
-// is decoded whole, and then as many as are kept, besides the work of decoding them: a PNG
-// takes about 12 ns a pixel, a JPEG a quarter of that (measured with Qt 6.4).
+// Reading a picture costs work even before its pixels. It keeps four bytes for each pixel shown,
+// and decoding costs work for each pixel it has: a PNG's about 12 ns, a JPEG's a quarter of that
+// (measured with Qt 6.4).
 constexpr qint64 kPictureCost = 20'000;
+constexpr qint64 kBytesPerPixel = 4;
 constexpr int kMaxScale = 1000;
 
 qreal displayLength(int goalTwips, int scale, int pixels) {
@@ -87,13 +89,7 @@ void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSiz
     QImageReader reader(&buffer, kind_ == Kind::Png ? "png" : "jpeg");
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
-    const qint64 pixels = qint64(size.width()) * size.height();
-    const int bytesPerPixel =
-        std::max(4, QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel() / 8);
-    // Decoding may hold the whole picture at once; its work stays paid for.
-    const qint64 whole = pixels * bytesPerPixel;
-    const qint64 work = kind_ == Kind::Png ? pixels * bytesPerPixel / 4 : pixels / 4;
-    if (size.isEmpty() || !budget.spendOnPicture(whole + work))
+    if (size.isEmpty())
         return;
     // A picture in a shape takes the shape's size; none is wider than the page.
     QSizeF shown(displayLength(goalWidth_, scaleX_, size.width()),
@@ -104,16 +100,31 @@ void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSiz
     if (shown.width() > maxWidth)
         shown = QSizeF(maxWidth, std::max<qreal>(1, shown.height() * maxWidth / shown.width()));
     // No more pixels are kept than are shown, and in no more depth than a screen shows.
-    const QSize kept = size.boundedTo(QSize(qCeil(shown.width()), qCeil(shown.height())));
+    const QSize kept =
+        size.scaled(size.boundedTo(QSize(qCeil(shown.width()), qCeil(shown.height()))),
+                    Qt::KeepAspectRatio)
+            .expandedTo({1, 1});
+    const qint64 pixels = qint64(size.width()) * size.height();
+    const int bytesPerPixel =
+        std::max(4, QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel() / 8);
+    const qint64 work = kind_ == Kind::Png ? pixels * bytesPerPixel / 4 : pixels / 4;
+    const qint64 keeps = kBytesPerPixel * kept.width() * kept.height();
+    if (!budget.spendOnPicture(work + keeps))
+        return;
+    // A decoder that must hold the whole picture may use what the budget has left.
+    reader.setAllocationLimit(int(std::min<qint64>(budget.pictureRoom() >> 20, INT_MAX)));
     if (kept != size)
-        reader.setScaledSize(size.scaled(kept, Qt::KeepAspectRatio).expandedTo({1, 1}));
+        reader.setScaledSize(kept);
     QImage picture = reader.read();
     if (picture.depth() > 32)
         picture.convertTo(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                     : QImage::Format_RGB32);
-    budget.refundPicture(whole - std::min<qint64>(whole, picture.sizeInBytes()));
-    if (!picture.isNull())
-        writer.insertPicture(picture, shown, state);
+    if (picture.isNull() || picture.sizeInBytes() > keeps) {
+        budget.refundPicture(keeps);
+        return;
+    }
+    budget.refundPicture(keeps - picture.sizeInBytes());
+    writer.insertPicture(picture, shown, state);
 }
 
 } // namespace rtf

@@ -56,6 +56,7 @@ QTextCharFormat keepingSpans(QTextCharFormat mark, const QTextCursor &cursor) {
 void TableRecorder::clearRowDefinition() {
     definition_ = {};
     pendingCell_ = {};
+    rowDefined_ = true;
 }
 
 void TableRecorder::addCellEdge(int twips) {
@@ -195,6 +196,7 @@ void TableRecorder::nextCell() {
 
 void TableRecorder::endRow() {
     rowEnded_ = true;
+    rowDefined_ = false;
     keepRowDefinition();
 }
 

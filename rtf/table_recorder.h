@@ -34,6 +34,8 @@ class TableRecorder final : public ContentSink {
     Border *border(Keyword side);
 
     bool active() const { return active_; }
+    // From \trowd to \row, what comes belongs to the row even without \intbl.
+    bool rowDefined() const { return rowDefined_; }
     bool rowEnded() const { return rowEnded_; }
 
     // begin() and startRow() return false when the budget has run out.
@@ -118,6 +120,7 @@ class TableRecorder final : public ContentSink {
     int column_ = 0;
     bool active_ = false;
     bool rowEnded_ = false;
+    bool rowDefined_ = false;
 };
 
 } // namespace rtf
