@@ -64,9 +64,10 @@ void DocumentWriter::appendText(QStringView text, const GroupState &state) {
     runState_ = state.character;
     lastContent_ = state;
     ++contentCount_;
-    if (std::exchange(breakDue_, false))
+    if (breakDue_ && !state.inShape) {
         run_ += QChar::LineSeparator;
-    lineStarted_ = true;
+        breakDue_ = false;
+    }
     for (QChar c : text) {
         if (displayable(c))
             run_ += c;
@@ -120,14 +121,11 @@ void DocumentWriter::endRow(const GroupState &state) {
     table_.endRow();
 }
 
-// A picture that floats in its writer's layout gets a line of its own, with the text around it
-// above and below.
+// The text after a picture that floats in its writer's layout starts below it.
 void DocumentWriter::insertPicture(const QImage &picture, QSizeF size, const GroupState &state) {
     flushLabel(state);
     if (!place(state.paragraph) || !openParagraph(state))
         return;
-    if (state.inShape && lineStarted_)
-        appendText(QStringView(u"\u2028"), state);
     flushRun();
     const QString name = pictureNames_ + QString::number(++pictureCount_);
     cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture);
@@ -138,7 +136,6 @@ void DocumentWriter::insertPicture(const QImage &picture, QSizeF size, const Gro
     sink().insertImage(format);
     lastContent_ = state;
     ++contentCount_;
-    lineStarted_ = true;
     breakDue_ = state.inShape;
 }
 
@@ -215,7 +212,6 @@ bool DocumentWriter::openParagraph(const GroupState &state) {
 void DocumentWriter::enterFreshBlock() {
     paragraphClosed_ = false;
     freshBlock_ = true;
-    lineStarted_ = false;
     breakDue_ = false;
 }
 
@@ -223,7 +219,6 @@ void DocumentWriter::enterFreshBlock() {
 void DocumentWriter::closeParagraph(const GroupState &state, bool pageBreak) {
     flushRun();
     paragraphClosed_ = true;
-    lineStarted_ = false;
     breakDue_ = false;
     if (!pageBreak && openedWith_ == Formatting{state.paragraph, state.character})
         return;

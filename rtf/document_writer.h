@@ -79,9 +79,8 @@ class DocumentWriter {
     CharState runState_;
     std::vector<LabelRun> label_;
     bool paragraphClosed_ = false;
-    bool freshBlock_ = true;   // one that Qt made, with nothing in it yet
-    bool lineStarted_ = false; // something is on the paragraph's current line
-    bool breakDue_ = false;    // before the next text, after a floating picture
+    bool freshBlock_ = true; // one that Qt made, with nothing in it yet
+    bool breakDue_ = false;  // before the next text, after a floating picture
     // What the open paragraph was given when opened; none for one that Qt made.
     std::optional<Formatting> openedWith_;
     std::optional<GroupState> lastContent_;

@@ -248,9 +248,12 @@ void TableRecorder::finish(QTextCursor &cursor) {
         for (const Placed &cell : row) {
             if (cell.covered)
                 continue;
+            const QTextTableCellFormat own = cellFormat(cell, rows, columns);
+            if (own.properties().isEmpty())
+                continue;
             QTextTableCell qtCell = table->cellAt(cell.row, cell.column);
             QTextCharFormat format = qtCell.format();
-            format.merge(cellFormat(cell, rows, columns));
+            format.merge(own);
             qtCell.setFormat(format);
         }
     }
@@ -415,7 +418,20 @@ void TableRecorder::merge(QTextTable &table, std::vector<std::vector<Placed>> &p
     }
 }
 
+// Only what differs from a plain cell, so that most cells need no format of their own.
 QTextTableCellFormat TableRecorder::cellFormat(const Placed &cell, int rows, int columns) const {
+    static constexpr int widths[] = {
+        QTextFormat::TableCellTopBorder, QTextFormat::TableCellBottomBorder,
+        QTextFormat::TableCellLeftBorder, QTextFormat::TableCellRightBorder};
+    static constexpr int styles[] = {
+        QTextFormat::TableCellTopBorderStyle, QTextFormat::TableCellBottomBorderStyle,
+        QTextFormat::TableCellLeftBorderStyle, QTextFormat::TableCellRightBorderStyle};
+    static constexpr int brushes[] = {
+        QTextFormat::TableCellTopBorderBrush, QTextFormat::TableCellBottomBorderBrush,
+        QTextFormat::TableCellLeftBorderBrush, QTextFormat::TableCellRightBorderBrush};
+    static constexpr int paddings[] = {
+        QTextFormat::TableCellTopPadding, QTextFormat::TableCellBottomPadding,
+        QTextFormat::TableCellLeftPadding, QTextFormat::TableCellRightPadding};
     static const CellDefinition noDefinition;
     const CellDefinition &definition = cell.definition ? *cell.definition : noDefinition;
     const RowDefinition &row = *cell.rowDefinition;
@@ -427,45 +443,21 @@ QTextTableCellFormat TableRecorder::cellFormat(const Placed &cell, int rows, int
         // A cell without a line of its own takes the row's, at the table's edge or inside it.
         if (!border.visible())
             border = row.borders[outer[side] ? side : (side <= Bottom ? InsideH : InsideV)];
-        const qreal width = border.visible() ? std::max(1.0, border.width / 15.0) : 0;
-        const QBrush brush(colors_.color(border.color).value_or(Qt::black));
-        switch (side) {
-        case Top:
-            format.setTopBorder(width);
-            format.setTopBorderStyle(border.style);
-            format.setTopBorderBrush(brush);
-            break;
-        case Bottom:
-            format.setBottomBorder(width);
-            format.setBottomBorderStyle(border.style);
-            format.setBottomBorderBrush(brush);
-            break;
-        case Left:
-            format.setLeftBorder(width);
-            format.setLeftBorderStyle(border.style);
-            format.setLeftBorderBrush(brush);
-            break;
-        default:
-            format.setRightBorder(width);
-            format.setRightBorderStyle(border.style);
-            format.setRightBorderBrush(brush);
-            break;
+        if (border.visible()) {
+            format.setProperty(widths[side], std::max(1.0, border.width / 15.0));
+            format.setProperty(styles[side], border.style);
+            format.setProperty(brushes[side],
+                               QBrush(colors_.color(border.color).value_or(Qt::black)));
         }
-    }
-    // A cell's own padding, else its row's; between cells at least half the row's gap.
-    qreal padding[4];
-    for (int side = Top; side <= Right; ++side) {
-        int twips = side >= Left ? row.gap : 0;
+        // A cell's own padding, else its row's; beside other cells, half the row's gap.
+        int padding = side >= Left ? row.gap : 0;
         if (row.paddingUnit[side] == kTwipsUnit)
-            twips = row.padding[side];
+            padding = row.padding[side];
         if (definition.paddingUnit[side] == kTwipsUnit)
-            twips = definition.padding[side];
-        padding[side] = twipsToPixels(twips);
+            padding = definition.padding[side];
+        if (twipsToPixels(padding) > 0)
+            format.setProperty(paddings[side], qreal(twipsToPixels(padding)));
     }
-    format.setTopPadding(padding[Top]);
-    format.setBottomPadding(padding[Bottom]);
-    format.setLeftPadding(padding[Left]);
-    format.setRightPadding(padding[Right]);
     if (const auto color = colors_.color(definition.shading))
         format.setBackground(*color);
     if (definition.verticalAlignment == Qt::AlignVCenter)
