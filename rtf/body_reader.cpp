@@ -6,10 +6,30 @@ namespace rtf {
 namespace {
 
 constexpr qsizetype kMaxPendingBytes = 16 * 1024;
+constexpr qsizetype kMaxInstruction = 1024;
+
+quint8 paragraphSides(Keyword keyword) {
+    switch (keyword) {
+    case Keyword::BorderTop:
+        return kTopSide;
+    case Keyword::BorderBottom:
+        return kBottomSide;
+    case Keyword::BorderLeft:
+        return kLeftSide;
+    case Keyword::BorderRight:
+        return kRightSide;
+    case Keyword::BorderBox:
+        return kAllSides;
+    default:
+        return 0;
+    }
+}
 
 } // namespace
 
 void BodyReader::applyWord(GroupState &state, Keyword keyword, const Token &token) {
+    if (keyword == Keyword::ParagraphDefault)
+        paragraphSides_ = 0;
     if (applyCharacterWord(state.character, keyword, token) ||
         applyParagraphWord(state.paragraph, keyword, token))
         return;
@@ -17,37 +37,74 @@ void BodyReader::applyWord(GroupState &state, Keyword keyword, const Token &toke
         appendCharacter(state, *character);
         return;
     }
+    applyBorderWord(state, keyword, token);
+    // An instruction holds no structure. Some writers put a whole list item, its end
+    // included, in its label, which then becomes the item's text.
+    if (state.destination == Destination::FieldInstruction)
+        return;
+    TableRecorder &table = writer(state).table();
+    if (table.applyWord(keyword, token))
+        return;
     switch (keyword) {
     case Keyword::Paragraph:
     case Keyword::Section:
-        writer_.endParagraph(state);
+        writer(state).endParagraph(state);
         break;
     case Keyword::Page:
-        writer_.endPage(state);
+        writer(state).endPage(state);
         break;
     case Keyword::Cell:
-        writer_.endCell(state);
+        writer(state).endCell(state);
         break;
     case Keyword::Row:
-        writer_.endRow(state);
+        writer(state).endRow(state);
         break;
     case Keyword::RowDefaults:
-        writer_.table().clearRowDefinition();
+        table.clearRowDefinition();
         break;
     case Keyword::CellRightEdge:
-        writer_.table().addCellEdge(token.parameter);
+        table.addCellEdge(token.parameter);
         break;
     default:
         break;
     }
 }
 
+// A side's word starts its description; the words that follow describe its line.
+void BodyReader::applyBorderWord(GroupState &state, Keyword keyword, const Token &token) {
+    if (const quint8 sides = paragraphSides(keyword)) {
+        paragraphSides_ = sides;
+        tableBorder_ = nullptr;
+        state.paragraph.borders &= ~sides;
+        return;
+    }
+    if (Border *border = writer(state).table().border(keyword)) {
+        paragraphSides_ = 0;
+        tableBorder_ = border;
+        return;
+    }
+    if (keyword == Keyword::BorderBetween || keyword == Keyword::RowDefaults) {
+        paragraphSides_ = 0;
+        tableBorder_ = nullptr;
+        return;
+    }
+    if (tableBorder_) {
+        rtf::applyBorderWord(*tableBorder_, keyword, token);
+    } else if (keyword == Keyword::BorderStyle) {
+        state.paragraph.borders |= paragraphSides_;
+    } else if (keyword == Keyword::BorderNone) {
+        state.paragraph.borders &= ~paragraphSides_;
+    }
+}
+
 void BodyReader::appendSymbol(const GroupState &state, char symbol) {
     // A backslash before a line break is an old way of writing \par.
-    if (symbol == '\n' || symbol == '\r')
-        writer_.endParagraph(state);
-    else if (const auto character = characterForSymbol(symbol))
+    if (symbol == '\n' || symbol == '\r') {
+        if (state.destination == Destination::Body)
+            writer(state).endParagraph(state);
+    } else if (const auto character = characterForSymbol(symbol)) {
         appendCharacter(state, *character);
+    }
 }
 
 void BodyReader::appendBytes(const GroupState &state, QByteArrayView bytes) {
@@ -63,13 +120,27 @@ void BodyReader::flushBytes(const GroupState &state) {
         return;
     const FontEntry *font = fonts_.entry(state.character.font);
     const int codePage = font && font->codePage ? font->codePage : documentCodePage_;
-    writer_.appendText(decoder_.decode(bytes_, codePage), state);
+    appendText(state, decoder_.decode(bytes_, codePage));
     bytes_.clear();
 }
 
 void BodyReader::appendCharacter(const GroupState &state, QChar character) {
     if (!state.character.hidden)
-        writer_.appendText(QStringView(&character, 1), state);
+        appendText(state, QStringView(&character, 1));
+}
+
+void BodyReader::appendText(const GroupState &state, QStringView text) {
+    switch (state.destination) {
+    case Destination::ListLabel:
+        writer(state).appendLabel(text, state);
+        break;
+    case Destination::FieldInstruction:
+        instruction_ += text.first(std::min(text.size(), kMaxInstruction - instruction_.size()));
+        break;
+    default:
+        writer(state).appendText(text, state);
+        break;
+    }
 }
 
 } // namespace rtf

@@ -56,12 +56,24 @@ QTextCharFormat CharFormatter::build(const CharState &state) const {
     format.setUnderlineStyle(qtUnderline(state.underline));
     format.setFontStrikeOut(state.strike);
     format.setVerticalAlignment(qtScript(state.script));
+    if (state.raise != 0)
+        format.setBaselineOffset(100.0 * state.raise / state.halfPoints);
+    if (state.caps)
+        format.setFontCapitalization(QFont::AllUppercase);
+    else if (state.smallCaps)
+        format.setFontCapitalization(QFont::SmallCaps);
     if (const auto color = colors_.color(state.foreground))
         format.setForeground(*color);
-    // Highlighting is drawn over shading.
-    const int background = state.highlight > 0 ? state.highlight : state.background;
-    if (const auto color = colors_.color(background))
-        format.setBackground(*color);
+    // Highlighting is drawn over shading, which replaces the older background colour.
+    std::optional<QColor> background;
+    if (state.highlight > 0)
+        background = colors_.color(state.highlight);
+    if (!background)
+        background = colors_.color(state.shading);
+    if (!background)
+        background = colors_.color(state.background);
+    if (background)
+        format.setBackground(*background);
     return format;
 }
 

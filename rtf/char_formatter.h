@@ -18,6 +18,7 @@ class CharFormatter {
 
     // Equal states give formats that share their data.
     const QTextCharFormat &format(const CharState &state) const;
+    const ColorTable &colors() const { return colors_; }
 
   private:
     QTextCharFormat build(const CharState &state) const;

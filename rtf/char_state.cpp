@@ -12,10 +12,6 @@ bool switchedOn(const Token &token) {
     return !token.hasParameter || token.parameter != 0;
 }
 
-int colorIndex(const Token &token) {
-    return token.parameter < 0 ? kNoColor : token.parameter;
-}
-
 void setUnderline(CharState &state, UnderlineStyle style, const Token &token) {
     state.underline = switchedOn(token) ? style : UnderlineStyle::None;
 }
@@ -23,6 +19,9 @@ void setUnderline(CharState &state, UnderlineStyle style, const Token &token) {
 } // namespace
 
 bool applyCharacterWord(CharState &state, Keyword keyword, const Token &token) {
+    if (applyShadingWord(state.shading, Keyword::CharShadingBack, Keyword::CharShadingPattern,
+                         Keyword::CharShading, keyword, token))
+        return true;
     switch (keyword) {
     case Keyword::Plain:
         state = CharState{};
@@ -38,6 +37,19 @@ bool applyCharacterWord(CharState &state, Keyword keyword, const Token &token) {
         break;
     case Keyword::Hidden:
         state.hidden = switchedOn(token);
+        break;
+    case Keyword::Caps:
+        state.caps = switchedOn(token);
+        break;
+    case Keyword::SmallCaps:
+        state.smallCaps = switchedOn(token);
+        break;
+    // \up and \dn without a number raise or lower by three points.
+    case Keyword::Up:
+        state.raise = token.hasParameter ? std::clamp(token.parameter, 0, kMaxHalfPoints) : 6;
+        break;
+    case Keyword::Down:
+        state.raise = -(token.hasParameter ? std::clamp(token.parameter, 0, kMaxHalfPoints) : 6);
         break;
     case Keyword::Underline:
         setUnderline(state, UnderlineStyle::Single, token);

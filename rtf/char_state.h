@@ -1,12 +1,12 @@
 #pragma once
 
+#include "rtf/color_table.h"
 #include "rtf/keywords.h"
 #include "rtf/tokenizer.h"
 
 namespace rtf {
 
 constexpr int kDocumentDefaultFont = -1; // the font named by \deff
-constexpr int kNoColor = -1;
 constexpr int kDefaultHalfPoints = 24;
 
 enum class UnderlineStyle : quint8 { None, Single, Dotted, Dashed, Wave };
@@ -19,12 +19,16 @@ struct CharState {
     int foreground = kNoColor;
     int background = kNoColor;
     int highlight = kNoColor;
+    Shading shading;
+    int raise = 0; // half-points; below the baseline when negative
     UnderlineStyle underline = UnderlineStyle::None;
     ScriptPosition script = ScriptPosition::Normal;
     bool bold = false;
     bool italic = false;
     bool strike = false;
     bool hidden = false;
+    bool caps = false;
+    bool smallCaps = false;
 
     bool operator==(const CharState &) const = default;
 };

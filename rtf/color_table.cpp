@@ -10,6 +10,23 @@ constexpr qsizetype kMaxColors = 16384;
 
 } // namespace
 
+int colorIndex(const Token &token) {
+    return token.parameter < 0 ? kNoColor : token.parameter;
+}
+
+bool applyShadingWord(Shading &shading, Keyword fill, Keyword pattern, Keyword strength,
+                      Keyword keyword, const Token &token) {
+    if (keyword == fill)
+        shading.fill = colorIndex(token);
+    else if (keyword == pattern)
+        shading.pattern = colorIndex(token);
+    else if (keyword == strength)
+        shading.strength = std::clamp(token.parameter, 0, 10000);
+    else
+        return false;
+    return true;
+}
+
 void ColorTable::applyWord(Keyword keyword, const Token &token) {
     const int value = std::clamp(token.parameter, 0, 255);
     switch (keyword) {
@@ -41,6 +58,19 @@ std::optional<QColor> ColorTable::color(int index) const {
     if (index < 0 || index >= colors_.size())
         return std::nullopt;
     return colors_[index];
+}
+
+std::optional<QColor> ColorTable::color(const Shading &shading) const {
+    if (shading.strength == 0)
+        return color(shading.fill);
+    // Automatic colours: a white page under a black pattern.
+    const QColor fill = color(shading.fill).value_or(Qt::white);
+    const QColor pattern = color(shading.pattern).value_or(Qt::black);
+    const auto mix = [&](int under, int over) {
+        return (under * (10000 - shading.strength) + over * shading.strength) / 10000;
+    };
+    return QColor(mix(fill.red(), pattern.red()), mix(fill.green(), pattern.green()),
+                  mix(fill.blue(), pattern.blue()));
 }
 
 } // namespace rtf

@@ -1,5 +1,7 @@
 #include "rtf/document_writer.h"
 
+#include "rtf/borders.h"
+
 #include <QImage>
 #include <QTextDocument>
 #include <QUrl>
@@ -9,16 +11,13 @@
 namespace rtf {
 namespace {
 
-// What a document may cost. A unit is about a byte of memory or 12 ns of work in QTextDocument
-// 6.4 (measured), whichever is more; the total keeps any input to about half a second of work
-// and 40 MB. A paragraph takes about 170 bytes and 2 us, a run of text in a format of its own
-// about 2 us: a document of a few megabytes of RTF fits whole.
-constexpr qint64 kBudget = 40'000'000;
 constexpr qint64 kCharCost = 3;
 constexpr qint64 kRunCost = 200;
 constexpr qint64 kBlockCost = 200;
 // Long runs go in pieces so that no copy of a huge run is ever held.
 constexpr qsizetype kRunPiece = 64 * 1024;
+constexpr qsizetype kMaxLabel = 256;
+constexpr qreal kRuleMargin = 2;
 
 // Characters that would break the document's structure (Qt reads some as block or frame
 // separators) or mean nothing on screen.
@@ -42,23 +41,33 @@ ParagraphState inTable(ParagraphState paragraph) {
     return paragraph;
 }
 
-} // namespace
-
-DocumentWriter::DocumentWriter(QTextDocument &document, const CharFormatter &formatter)
-    : document_(document), formatter_(formatter), cursor_(&document), budget_(kBudget) {
-    // Outside an edit block the cursor lays out its paragraph after every insertion, which
-    // makes a long paragraph of many runs cost the square of its length.
-    cursor_.beginEditBlock();
+bool blank(const QString &text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c == ' ' || c == '\t'; });
 }
 
+} // namespace
+
+DocumentWriter::DocumentWriter(QTextCursor cursor, const CharFormatter &formatter,
+                               OutputBudget &budget, QString pictureNames, bool afterParagraph)
+    : cursor_(std::move(cursor)), formatter_(formatter), budget_(budget),
+      pictureNames_(std::move(pictureNames)), paragraphClosed_(afterParagraph),
+      freshBlock_(!afterParagraph) {}
+
 void DocumentWriter::appendText(QStringView text, const GroupState &state) {
-    if (std::none_of(text.begin(), text.end(), displayable) || !place(state.paragraph) ||
-        !openParagraph(state))
+    if (std::none_of(text.begin(), text.end(), displayable))
+        return;
+    flushLabel(state);
+    if (!place(state.paragraph) || !openParagraph(state))
         return;
     if (!(state.character == runState_))
         flushRun();
     runState_ = state.character;
     lastContent_ = state;
+    ++contentCount_;
+    if (breakDue_ && !state.inShape) {
+        run_ += QChar::LineSeparator;
+        breakDue_ = false;
+    }
     for (QChar c : text) {
         if (displayable(c))
             run_ += c;
@@ -67,22 +76,39 @@ void DocumentWriter::appendText(QStringView text, const GroupState &state) {
         flushRun();
 }
 
+void DocumentWriter::appendLabel(QStringView text, const GroupState &state) {
+    qsizetype length = 0;
+    for (const LabelRun &run : label_)
+        length += run.text.size();
+    if (length + text.size() > kMaxLabel)
+        return;
+    if (label_.empty() || !(label_.back().character == state.character))
+        label_.push_back({{}, state.character});
+    label_.back().text += text;
+}
+
 void DocumentWriter::endParagraph(const GroupState &state) {
+    flushLabel(state);
     if (place(state.paragraph) && openParagraph(state))
         closeParagraph(state);
 }
 
 void DocumentWriter::endPage(const GroupState &state) {
+    flushLabel(state);
     if (place(state.paragraph) && openParagraph(state))
         closeParagraph(state, true);
 }
 
-// A cell's last paragraph needs no \par; the cell's end closes it.
+// A cell's last paragraph needs no \par; the cell's end closes it. One that a \par has closed
+// already keeps the formatting it had there.
 void DocumentWriter::endCell(const GroupState &state) {
+    flushLabel(state);
     if (!place(inTable(state.paragraph)))
         return;
-    closeParagraph(state);
-    paragraphClosed_ = false;
+    if (!paragraphClosed_)
+        closeParagraph(state);
+    drawRules(0);
+    enterFreshBlock();
     openedWith_.reset();
     table_.nextCell();
 }
@@ -91,31 +117,51 @@ void DocumentWriter::endRow(const GroupState &state) {
     if (!place(inTable(state.paragraph)))
         return;
     flushRun();
-    paragraphClosed_ = false;
+    enterFreshBlock();
     table_.endRow();
 }
 
+// The text after a picture that floats in its writer's layout starts below it.
 void DocumentWriter::insertPicture(const QImage &picture, QSizeF size, const GroupState &state) {
+    flushLabel(state);
     if (!place(state.paragraph) || !openParagraph(state))
         return;
     flushRun();
-    const QString name = QStringLiteral("rtf-picture:%1").arg(++pictureCount_);
-    document_.addResource(QTextDocument::ImageResource, QUrl(name), picture);
+    const QString name = pictureNames_ + QString::number(++pictureCount_);
+    cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture);
     QTextImageFormat format;
     format.setName(name);
     format.setWidth(size.width());
     format.setHeight(size.height());
     sink().insertImage(format);
     lastContent_ = state;
+    ++contentCount_;
+    breakDue_ = state.inShape;
 }
 
 // A last paragraph without \par takes the formatting of its content.
 void DocumentWriter::finish() {
+    if (lastContent_)
+        flushLabel(*lastContent_);
     if (!paragraphClosed_ && lastContent_)
         closeParagraph(*lastContent_);
-    if (table_.active())
+    if (paragraphClosed_)
+        drawRules(0);
+    if (table_.active()) {
         table_.finish(cursor_);
-    cursor_.endEditBlock();
+        enterFreshBlock();
+    }
+    lastContent_.reset();
+    openedWith_.reset();
+}
+
+QTextCursor DocumentWriter::splitOff(const QTextBlockFormat &format,
+                                     const QTextCharFormat &markFormat) {
+    const int position = cursor_.position();
+    QTextCursor after(cursor_);
+    after.insertBlock(format, markFormat);
+    cursor_.setPosition(position);
+    return after;
 }
 
 ContentSink &DocumentWriter::sink() {
@@ -128,14 +174,16 @@ ContentSink &DocumentWriter::sink() {
 bool DocumentWriter::place(const ParagraphState &paragraph) {
     if (full())
         return false;
-    const bool wantsNewRow = paragraph.inTable && table_.active() && table_.rowEnded();
-    if (paragraph.inTable == table_.active() && !wantsNewRow)
+    const bool inTable = paragraph.inTable || table_.rowDefined();
+    const bool wantsNewRow = inTable && table_.active() && table_.rowEnded();
+    if (inTable == table_.active() && !wantsNewRow)
         return true;
     flushRun();
-    // A table's cell, or the paragraph after a table, is one that Qt made.
-    paragraphClosed_ = false;
+    if (paragraphClosed_ && !wantsNewRow)
+        drawRules(0);
+    enterFreshBlock();
     openedWith_.reset();
-    if (!paragraph.inTable) {
+    if (!inTable) {
         table_.finish(cursor_);
         return true;
     }
@@ -143,27 +191,56 @@ bool DocumentWriter::place(const ParagraphState &paragraph) {
 }
 
 bool DocumentWriter::openParagraph(const GroupState &state) {
-    if (!paragraphClosed_)
+    if (!paragraphClosed_) {
+        // Nothing can go above a paragraph in the block that Qt made for it.
+        if (std::exchange(freshBlock_, false))
+            openBorders_ = state.paragraph.borders;
         return true;
+    }
+    freshBlock_ = false;
     flushRun();
     if (!budget_.spend(kBlockCost))
         return false;
+    drawRules(state.paragraph.borders);
     sink().insertBlock(blockFormatFor(state.paragraph), formatter_.format(state.character));
     openedWith_ = Formatting{state.paragraph, state.character};
     paragraphClosed_ = false;
     return true;
 }
 
+// Where a cell, or what follows a table, begins: a block that Qt made.
+void DocumentWriter::enterFreshBlock() {
+    paragraphClosed_ = false;
+    freshBlock_ = true;
+    breakDue_ = false;
+}
+
 // Most paragraphs end as they began, and formatting one again costs as much as making it.
 void DocumentWriter::closeParagraph(const GroupState &state, bool pageBreak) {
     flushRun();
     paragraphClosed_ = true;
+    breakDue_ = false;
     if (!pageBreak && openedWith_ == Formatting{state.paragraph, state.character})
         return;
     QTextBlockFormat format = blockFormatFor(state.paragraph);
     if (pageBreak)
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysAfter);
     sink().formatParagraph(format, formatter_.format(state.character));
+}
+
+void DocumentWriter::flushLabel(const GroupState &state) {
+    if (label_.empty())
+        return;
+    const std::vector<LabelRun> label = std::exchange(label_, {});
+    if (state.paragraph.firstIndent >= 0 &&
+        std::all_of(label.begin(), label.end(),
+                    [](const LabelRun &run) { return blank(run.text); }))
+        return;
+    GroupState labelState = state;
+    for (const LabelRun &run : label) {
+        labelState.character = run.character;
+        appendText(run.text, labelState);
+    }
 }
 
 void DocumentWriter::flushRun() {
@@ -175,10 +252,29 @@ void DocumentWriter::flushRun() {
     run_.clear();
 }
 
+// Paragraphs with the same borders make one box, drawn as a line above its first paragraph and
+// one below its last. Only a closed paragraph can have a line put after it.
+void DocumentWriter::drawRules(quint8 borders) {
+    if (borders == openBorders_)
+        return;
+    QTextBlockFormat rule;
+    rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
+                     QTextLength(QTextLength::PercentageLength, 100));
+    rule.setTopMargin(kRuleMargin);
+    rule.setBottomMargin(kRuleMargin);
+    QTextCharFormat thin;
+    thin.setFontPointSize(1);
+    const int lines = bool(openBorders_ & kBottomSide) + bool(borders & kTopSide);
+    openBorders_ = borders;
+    for (int i = 0; i < lines && budget_.spend(kBlockCost); ++i)
+        sink().insertBlock(rule, thin);
+}
+
 const QTextBlockFormat &DocumentWriter::blockFormatFor(const ParagraphState &paragraph) {
-    if (!(paragraph == lastParagraph_)) {
+    if (lastParagraph_ != paragraph) {
         lastParagraph_ = paragraph;
-        lastBlockFormat_ = blockFormat(paragraph);
+        const qreal defaultTab = cursor_.document()->defaultTextOption().tabStopDistance();
+        lastBlockFormat_ = blockFormat(paragraph, formatter_.colors(), qRound(defaultTab * 15));
     }
     return lastBlockFormat_;
 }

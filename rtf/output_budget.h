@@ -2,12 +2,17 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
+
 namespace rtf {
 
-// Bounds what a document may cost in memory and time, whatever its source says.
+// Bounds what a document may cost in memory and time, whatever its source says. Text and
+// pictures each have a share of their own and together a smaller total, so that neither leaves
+// the other nothing.
 class OutputBudget {
   public:
-    explicit OutputBudget(qint64 units) : left_(units) {}
+    OutputBudget(qint64 total, qint64 textShare, qint64 pictureShare)
+        : total_(total), text_(textShare), pictures_(pictureShare) {}
 
     // Text and structure: once one does not fit, the document is complete.
     bool spend(qint64 cost) {
@@ -15,17 +20,31 @@ class OutputBudget {
             exhausted_ = true;
         return !exhausted_;
     }
+    // Structure that can be left out, such as a table's merged cells.
+    bool trySpend(qint64 cost) { return take(text_, cost); }
     // Pictures: one that does not fit is left out and the rest still comes.
-    bool trySpend(qint64 cost) {
-        if (exhausted_ || cost > left_)
-            return false;
-        left_ -= cost;
-        return true;
+    bool spendOnPicture(qint64 cost) { return take(pictures_, cost); }
+    // What a picture was paid for beyond what it keeps.
+    void refundPicture(qint64 cost) {
+        pictures_ += cost;
+        total_ += cost;
     }
+    // What a picture may take for a while, such as its decoder's memory.
+    qint64 pictureRoom() const { return exhausted_ ? 0 : std::min(pictures_, total_); }
     bool exhausted() const { return exhausted_; }
 
   private:
-    qint64 left_;
+    bool take(qint64 &share, qint64 cost) {
+        if (exhausted_ || cost > share || cost > total_)
+            return false;
+        share -= cost;
+        total_ -= cost;
+        return true;
+    }
+
+    qint64 total_;
+    qint64 text_;
+    qint64 pictures_;
     bool exhausted_ = false;
 };
 

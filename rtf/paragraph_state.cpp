@@ -8,6 +8,7 @@ namespace rtf {
 namespace {
 
 constexpr int kMaxTwips = 31680; // 22 inches, the widest page a word processor offers
+constexpr qsizetype kDefaultStopsAfterIndent = 8;
 
 int indent(const Token &token) {
     return std::clamp(token.parameter, -kMaxTwips, kMaxTwips);
@@ -33,6 +34,10 @@ Qt::Alignment qtAlignment(Alignment alignment) {
 } // namespace
 
 bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token) {
+    if (applyShadingWord(state.shading, Keyword::ParagraphShadingBack,
+                         Keyword::ParagraphShadingPattern, Keyword::ParagraphShading, keyword,
+                         token))
+        return true;
     switch (keyword) {
     case Keyword::ParagraphDefault:
         state = ParagraphState{};
@@ -73,7 +78,8 @@ bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &tok
     return true;
 }
 
-QTextBlockFormat blockFormat(const ParagraphState &state) {
+QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colors,
+                             int defaultTabTwips) {
     QTextBlockFormat format;
     format.setAlignment(qtAlignment(state.alignment));
     format.setLeftMargin(twipsToPixels(state.leftIndent));
@@ -81,11 +87,21 @@ QTextBlockFormat blockFormat(const ParagraphState &state) {
     format.setTextIndent(twipsToPixels(state.firstIndent));
     format.setTopMargin(twipsToPixels(state.spaceBefore));
     format.setBottomMargin(twipsToPixels(state.spaceAfter));
-    // Word processors stop a tab at a hanging indent, where a list item's text begins. Qt
-    // measures tab stops from the start of the first line.
-    if (state.firstIndent < 0)
-        format.setTabPositions(
-            {QTextOption::Tab(twipsToPixels(-state.firstIndent), QTextOption::LeftTab)});
+    if (const auto color = colors.color(state.shading))
+        format.setBackground(*color);
+    // Word processors stop a tab at a hanging indent, where a list item's text begins, and a
+    // label wider than that at the next default stop, counted from the margin. Qt measures tab
+    // stops from the start of the first line.
+    if (state.firstIndent < 0) {
+        const int lineStart = state.leftIndent + state.firstIndent;
+        QList<QTextOption::Tab> tabs{
+            QTextOption::Tab(twipsToPixels(-state.firstIndent), QTextOption::LeftTab)};
+        const int step = std::max(defaultTabTwips, 1);
+        for (int stop = (state.leftIndent / step + 1) * step;
+             tabs.size() < kDefaultStopsAfterIndent; stop += step)
+            tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), QTextOption::LeftTab));
+        format.setTabPositions(tabs);
+    }
     return format;
 }
 

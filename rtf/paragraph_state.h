@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rtf/color_table.h"
 #include "rtf/keywords.h"
 #include "rtf/tokenizer.h"
 
@@ -18,6 +19,8 @@ struct ParagraphState {
     int spaceAfter = 0;
     Alignment alignment = Alignment::Left;
     bool inTable = false;
+    quint8 borders = 0; // BorderSide bits of the sides with a line
+    Shading shading;
 
     bool operator==(const ParagraphState &) const = default;
 };
@@ -25,6 +28,7 @@ struct ParagraphState {
 // Applies a paragraph formatting word; false when the word is not one.
 bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &token);
 
-QTextBlockFormat blockFormat(const ParagraphState &state);
+QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colors,
+                             int defaultTabTwips);
 
 } // namespace rtf

@@ -4,6 +4,7 @@
 #include "rtf/tokenizer.h"
 
 #include <QByteArray>
+#include <QSize>
 
 namespace rtf {
 
@@ -18,7 +19,9 @@ class PictureReader {
     void applyWord(Keyword keyword, const Token &token);
     void appendHex(QByteArrayView text);
     void appendBinary(QByteArrayView data);
-    void finish(DocumentWriter &writer, const GroupState &state);
+    // frameTwips: the size of the shape around the picture, if any; maxWidth: the page's
+    // width in pixels.
+    void finish(DocumentWriter &writer, const GroupState &state, QSize frameTwips, qreal maxWidth);
 
   private:
     enum class Kind { Unsupported, Png, Jpeg };

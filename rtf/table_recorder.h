@@ -1,26 +1,41 @@
 #pragma once
 
+#include "rtf/borders.h"
+#include "rtf/color_table.h"
 #include "rtf/content_sink.h"
 #include "rtf/output_budget.h"
 
 #include <QList>
 
+#include <array>
+#include <memory>
 #include <vector>
+
+class QTextTable;
 
 namespace rtf {
 
 // Collects a table's content cell by cell and writes the whole table when it ends: growing a
-// QTextTable row by row costs time in proportion to its size at every row.
+// QTextTable row by row costs time in proportion to its size at every row. Columns come from
+// the cell edges of every row, so that a cell spans the columns between its edges.
 class TableRecorder final : public ContentSink {
   public:
     // Cells are paid for from the budget; once it has run out, nothing more is recorded.
-    explicit TableRecorder(OutputBudget &budget) : budget_(budget) {}
+    TableRecorder(OutputBudget &budget, const ColorTable &colors)
+        : budget_(budget), colors_(colors) {}
 
-    // The row definition: \trowd clears it, each \cellx adds a cell's right edge.
-    void clearRowDefinition() { cellEdges_.clear(); }
+    // The row definition: \trowd clears it, cell words describe the next cell and each \cellx
+    // ends that cell's description with its right edge.
+    void clearRowDefinition();
     void addCellEdge(int twips);
+    // A word of the row definition; false when it is not one.
+    bool applyWord(Keyword keyword, const Token &token);
+    // The side that a border word names, which the words after it describe; null for none.
+    Border *border(Keyword side);
 
     bool active() const { return active_; }
+    // From \trowd to \row, what comes belongs to the row even without \intbl.
+    bool rowDefined() const { return rowDefined_; }
     bool rowEnded() const { return rowEnded_; }
 
     // begin() and startRow() return false when the budget has run out.
@@ -28,7 +43,7 @@ class TableRecorder final : public ContentSink {
     bool startRow();
     // A cell exists once something is written to it, so a row's closing \cell adds none.
     void nextCell();
-    void endRow() { rowEnded_ = true; }
+    void endRow();
     // Writes the table at the cursor and leaves the cursor after it.
     void finish(QTextCursor &cursor);
 
@@ -39,6 +54,42 @@ class TableRecorder final : public ContentSink {
     void insertImage(const QTextImageFormat &format) override;
 
   private:
+    enum Side { Top, Bottom, Left, Right, InsideH, InsideV };
+    enum class Merge : quint8 { None, First, Merged };
+    struct CellDefinition {
+        int right = 0;
+        std::array<Border, 4> borders;
+        std::array<int, 4> padding{};
+        std::array<int, 4> paddingUnit{};
+        Shading shading;
+        Qt::Alignment verticalAlignment = Qt::AlignTop;
+        Merge horizontal = Merge::None;
+        Merge vertical = Merge::None;
+        bool operator==(const CellDefinition &) const = default;
+    };
+    struct RowDefinition {
+        int left = 0;
+        int gap = 0;
+        std::array<int, 4> padding{};
+        std::array<int, 4> paddingUnit{};
+        std::array<Border, 6> borders; // the sides, then inside horizontal and vertical
+        Qt::Alignment alignment = Qt::AlignLeft;
+        QList<CellDefinition> cells;
+        bool operator==(const RowDefinition &) const = default;
+    };
+    struct Row {
+        std::shared_ptr<const RowDefinition> definition;
+        int cells = 0; // written, which may be more than defined
+    };
+    struct Placed { // where an RTF cell lands in the grid
+        int row = 0;
+        int column = 0;
+        int rows = 1;
+        int columns = 1;
+        bool covered = false;
+        const CellDefinition *definition = nullptr;
+        const RowDefinition *rowDefinition = nullptr;
+    };
     enum class StepKind { Text, Block, ParagraphFormat, Image, NextCell, NextRow };
     struct Step {
         StepKind kind;
@@ -49,16 +100,27 @@ class TableRecorder final : public ContentSink {
 
     bool reserveColumns(int columns);
     void record(Step step);
+    void keepRowDefinition();
+    std::vector<std::vector<Placed>> layOut(QList<QTextLength> &widths, int &left);
+    static void joinMergedCells(std::vector<std::vector<Placed>> &placed);
+    void merge(QTextTable &table, std::vector<std::vector<Placed>> &placed);
+    QTextTableCellFormat cellFormat(const Placed &cell, int rows, int columns) const;
+    static void replay(QTextTable &table, QTextCursor &cursor,
+                       const std::vector<std::vector<Placed>> &placed,
+                       const std::vector<Step> &steps);
 
     OutputBudget &budget_;
+    const ColorTable &colors_;
     std::vector<Step> steps_;
-    QList<int> cellEdges_;
-    QList<int> tableEdges_; // the first row's, which set the column widths
-    int rows_ = 0;
-    int columns_ = 0;
+    RowDefinition definition_;
+    CellDefinition pendingCell_;
+    std::shared_ptr<const RowDefinition> kept_; // the last row's, shared while it holds
+    std::vector<Row> rows_;
+    int columns_ = 0; // paid for in every row
     int column_ = 0;
     bool active_ = false;
     bool rowEnded_ = false;
+    bool rowDefined_ = false;
 };
 
 } // namespace rtf

@@ -2,8 +2,10 @@
 #include "rtf/rtf_reader.h"
 #include "rtf/table_recorder.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 #include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -42,11 +44,14 @@ QByteArray corpusFile(const QString &name) {
     return file.readAll();
 }
 
-// The paragraphs, table cells included, one a line.
+// The paragraphs, table cells included, one a line; a horizontal rule as ---.
 QString textOf(const QTextDocument &document) {
     QStringList paragraphs;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
-        paragraphs << block.text();
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const bool rule =
+            block.blockFormat().hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth);
+        paragraphs << (rule ? QString("---") : block.text());
+    }
     return paragraphs.join('\n');
 }
 
@@ -86,6 +91,12 @@ QString describe(const QTextCharFormat &format) {
         parts << "super";
     if (format.verticalAlignment() == QTextCharFormat::AlignSubScript)
         parts << "sub";
+    if (format.baselineOffset() != 0)
+        parts << QString("raise:%1").arg(format.baselineOffset());
+    if (format.fontCapitalization() == QFont::AllUppercase)
+        parts << "caps";
+    if (format.fontCapitalization() == QFont::SmallCaps)
+        parts << "smallcaps";
     return parts.join(' ');
 }
 
@@ -107,8 +118,14 @@ QString describe(const QTextBlockFormat &format) {
         if (pixels != 0)
             parts << QString("%1:%2").arg(name).arg(pixels);
     }
-    for (const QTextOption::Tab &tab : format.tabPositions())
-        parts << QString("tab:%1").arg(tab.position);
+    // The hanging indent's stop, and the next one, for a label wider than that indent.
+    const QList<QTextOption::Tab> tabs = format.tabPositions();
+    if (!tabs.isEmpty())
+        parts << QString("tab:%1").arg(tabs[0].position);
+    if (tabs.size() > 1)
+        parts << QString("next:%1").arg(tabs[1].position);
+    if (format.hasProperty(QTextFormat::BackgroundBrush))
+        parts << "back:" + format.background().color().name();
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter)
         parts << "page-break";
     return parts.join(' ');
@@ -152,6 +169,46 @@ QString cellTexts(QTextTable *table) {
         }
     }
     return cells.join('|');
+}
+
+// A table's columns' widths, then each cell: its text, its span when wider or taller than one
+// grid cell, the sides that have a line (tblr) and its background.
+QString describe(QTextTable *table) {
+    QStringList widths;
+    for (const QTextLength &width : table->format().columnWidthConstraints())
+        widths << QString::number(width.rawValue());
+    QStringList cells;
+    for (int row = 0; row < table->rows(); ++row) {
+        for (int column = 0; column < table->columns(); ++column) {
+            const QTextTableCell cell = table->cellAt(row, column);
+            if (cell.row() != row || cell.column() != column)
+                continue;
+            QTextCursor cursor = cell.firstCursorPosition();
+            cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QString text = cursor.selectedText().replace(QChar::ParagraphSeparator, '/');
+            if (cell.rowSpan() > 1 || cell.columnSpan() > 1)
+                text += QString("(%1x%2)").arg(cell.rowSpan()).arg(cell.columnSpan());
+            const QTextTableCellFormat format = cell.format().toTableCellFormat();
+            QString sides;
+            const std::pair<char, qreal> borders[] = {{'t', format.topBorder()},
+                                                      {'b', format.bottomBorder()},
+                                                      {'l', format.leftBorder()},
+                                                      {'r', format.rightBorder()}};
+            for (const auto &[side, width] : borders) {
+                if (width > 0)
+                    sides += side;
+            }
+            if (!sides.isEmpty())
+                text += "[" + sides + "]";
+            if (format.hasProperty(QTextFormat::BackgroundBrush))
+                text += " back:" + format.background().color().name();
+            cells << text;
+        }
+    }
+    return QString("%1x%2 %3: %4")
+        .arg(table->rows())
+        .arg(table->columns())
+        .arg(widths.join(','), cells.join('|'));
 }
 
 qint64 procStatusKiB(const char *field) {
@@ -231,8 +288,9 @@ class TestRtfReader : public QObject {
         QTest::addColumn<QString>("expected");
         QTest::newRow("groups") << "groups.rtf"
                                 << "plain bold bolditalic boldagain plainagain\nunder\nafter";
-        QTest::newRow("destinations") << "destinations.rtf"
-                                      << "Visible text. link end.";
+        QTest::newRow("destinations, a note at the end")
+            << "destinations.rtf"
+            << "Visible text. link end.\n---\na footnote";
         QTest::newRow("hidden text") << "character_formats.rtf"
                                      << "bold unbold italic underline notunderlined dotted wavy "
                                         "struck twenty arial courier red greenback yellow up down "
@@ -345,21 +403,21 @@ class TestRtfReader : public QObject {
         row("paragraph_formats.rtf", "Centered", "center");
         row("paragraph_formats.rtf", "Right", "right");
         row("paragraph_formats.rtf", "Justified", "justify");
-        row("paragraph_formats.rtf", "Indented", "left:48 right:24 indent:-24 tab:24");
+        row("paragraph_formats.rtf", "Indented", "left:48 right:24 indent:-24 tab:24 next:72");
         row("paragraph_formats.rtf", "Spaced", "before:16 after:8");
         row("paragraph_formats.rtf", "Inherited", "center before:16 after:8");
         row("paragraph_formats.rtf", "Reset", "");
         row("paragraph_formats.rtf", "Grouped", "center");
         row("paragraph_formats.rtf", "Restored", "");
         row("breaks.rtf", "three", "page-break");
-        row("lists.rtf", "First", "left:48 indent:-24 tab:24");
-        row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24");
+        row("lists.rtf", "First", "left:48 indent:-24 tab:24 next:72");
+        row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24 next:72");
         row("lists.rtf", "After", "");
         row("table.rtf", "Name", "center");
         row("saved_word_processor.rtf", "Playing", "before:16 after:4");
-        row("saved_word_processor.rtf", "Tick", "left:48 indent:-24 after:10 tab:24");
+        row("saved_word_processor.rtf", "Tick", "left:48 indent:-24 after:10 tab:24 next:72");
         row("saved_simple_editor.rtf", "Quorvel", "center after:13");
-        row("saved_office_suite.rtf", "Slow", "left:48 indent:-24 after:9 tab:24");
+        row("saved_office_suite.rtf", "Slow", "left:48 indent:-24 after:9 tab:24 next:70");
     }
     void paragraphFormats() {
         QFETCH(QString, file);
@@ -378,7 +436,8 @@ class TestRtfReader : public QObject {
         QTest::addColumn<QSize>("pixels");
         QTest::newRow("png in hex") << "picture_png_hex.rtf" << QSize(100, 60) << QSize(4, 3);
         QTest::newRow("png in binary") << "picture_png_bin.rtf" << QSize(40, 30) << QSize(4, 3);
-        QTest::newRow("jpeg, scaled") << "picture_jpeg.rtf" << QSize(4, 16) << QSize(8, 8);
+        QTest::newRow("jpeg, kept at its shown size")
+            << "picture_jpeg.rtf" << QSize(4, 16) << QSize(4, 4);
         QTest::newRow("word processor")
             << "saved_word_processor.rtf" << QSize(40, 30) << QSize(4, 3);
     }
@@ -433,15 +492,19 @@ class TestRtfReader : public QObject {
         QTextDocument document;
         QVERIFY(readRtf(corpusFile("table.rtf"), document));
         const QList<QTextLength> widths = tablesOf(document)[0]->format().columnWidthConstraints();
-        QCOMPARE(widths, QList<QTextLength>(3, QTextLength(QTextLength::FixedLength, 100)));
+        // The first column reaches left to \trleft.
+        QCOMPARE(widths, (QList<QTextLength>{QTextLength(QTextLength::FixedLength, 107),
+                                             QTextLength(QTextLength::FixedLength, 100),
+                                             QTextLength(QTextLength::FixedLength, 100)}));
         QCOMPARE(describe(find(document, "Leeds").charFormat()), QString("bold font:Arial"));
     }
 
     void tableCutShortByTheBudgetIsLeftOut() {
         QTextDocument document;
         QTextCursor cursor(&document);
-        rtf::OutputBudget budget(100);
-        rtf::TableRecorder table(budget);
+        rtf::OutputBudget budget(100, 100, 0);
+        const rtf::ColorTable colors;
+        rtf::TableRecorder table(budget, colors);
         table.addCellEdge(1000);
         table.addCellEdge(2000);
         QVERIFY(!table.begin());
@@ -465,6 +528,200 @@ class TestRtfReader : public QObject {
         QVERIFY(readRtf("{\\rtf1\\uc0 a\\u13 b\\u8233 c\\'0d\\'0a d\\u65532 e\\u-1 f}", document));
         QCOMPARE(document.blockCount(), 1);
         QCOMPARE(textOf(document), QString("abc de\uffff") + "f");
+    }
+
+    // What real writers write, in short.
+    void writersHabits_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        const auto row = [](const char *name, const char *body, const QString &text) {
+            QTest::newRow(name) << "{\\rtf1\\ansi " + QByteArray(body) + "}" << text;
+        };
+        row("heading on an outline list, its label a tab alone",
+            R"(\pard\s1\ls1\outlinelevel0{\listtext\pard\plain \tab}\b\fs32 Getting started\par)",
+            "Getting started");
+        row("label of a hanging item", R"(\pard\li720\fi-360{\listtext\pard\plain 1.\tab}Item\par)",
+            "1.\tItem");
+        row("blank label of a hanging item", R"(\pard\li720\fi-360{\listtext\tab}Item\par)",
+            "\tItem");
+        row("a whole item in its label",
+            R"({\listtext\pard\fi-360\li720{\tab One}{\par}}{\listtext\pard\fi-360\li720{\tab Two}{\par}}\pard After\par)",
+            "\tOne\n\tTwo\nAfter");
+        row("footnote, its mark and text at the end",
+            R"(kept{\super \chftn{\*\footnote \chftn\pard\plain Only finished games.}} later.\par)",
+            "kept1 later.\n---\n1Only finished games.");
+        row("endnotes numbered apart",
+            R"(\aftnnrlc A{\super\chftn}{\*\footnote\chftn foot}B{\super\chftn}{\*\footnote\ftnalt\chftn end}C\par)",
+            "A1BiC\n---\n1foot\niend");
+        row("note with a mark of its own", R"(A*{\*\footnote * star}\par)", "A*\n---\n* star");
+        row("placeholder field",
+            R"(Name: {\field{\*\fldinst MACROBUTTON None child\u8217\'92s name}}.\par)",
+            "Name: child\u2019s name.");
+        row("placeholder with a result",
+            R"({\field{\*\fldinst MACROBUTTON NoMacro [Type]}{\fldrslt Ann}}\par)", "Ann");
+        row("text box in a shape",
+            R"(Before{\shp{\*\shpinst{\sp{\sn wzName}{\sv Box 1}}{\shptxt Inside\par}}{\shprslt Fallback}}After\par)",
+            "BeforeInside\nAfter");
+        row("nested table without its fallback",
+            R"(\trowd\cellx4000\pard\intbl Outer\par\itap2 a\nestcell b\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow}{\nonesttables\par}c\nestcell d\nestcell{\*\nesttableprops\trowd\cellx1000\cellx2000\nestrow}{\nonesttables\par}\cell\row\pard After\par)",
+            "\nOuter\na\tb\t\u2028c\td\t\u2028\nAfter");
+        row("capitals as written", R"(\caps new game\par)", "new game");
+        QTest::newRow("text below a floating picture")
+            << "{\\rtf1{\\shp{\\*\\shpinst\\shpright1500\\shpbottom1125{\\sp{\\sn "
+               "pib}{\\sv{\\pict\\pngblip " +
+                   kPngHex + "}}}}}Caption\\par}"
+            << "\ufffc\u2028Caption";
+        row("rule below a paragraph", R"(\pard\brdrb\brdrs\brdrw10 Title\par\pard Text\par)",
+            "Title\n---\nText");
+        row("box around two paragraphs", R"(Before\par\pard\box\brdrs A\par B\par\pard After\par)",
+            "Before\n---\nA\nB\n---\nAfter");
+        row("borders switched off", R"(\pard\brdrt\brdrnone\brdrb\brdrnone A\par\pard B\par)",
+            "A\nB");
+    }
+    void writersHabits() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QTextDocument document;
+        QVERIFY(readRtf(rtf, document));
+        QCOMPARE(textOf(document), text);
+    }
+
+    void formats_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // the text's format / its paragraph's
+        const auto row = [](const char *name, const char *body, const char *text,
+                            const char *expected) {
+            QTest::newRow(name) << "{\\rtf1{\\colortbl;\\red255\\green255\\blue255;\\red192\\green0"
+                                   "\\blue0;\\red0\\green0\\blue0;\\red255\\green255\\blue0;}" +
+                                       QByteArray(body) + "}"
+                                << text << expected;
+        };
+        row("capitals", R"(\caps new game\par)", "new", "caps / ");
+        row("small capitals", R"(\scaps Game\par)", "Game", "smallcaps / ");
+        row("raised", R"(E = mc{\up6 2}\par)", "2", "raise:25 / ");
+        row("lowered by default", R"(H{\dn 2}O\par)", "2", "raise:-25 / ");
+        row("white on shading", R"({\cf1\chcbpat2 Try}\par)", "Try",
+            "color:#ffffff back:#c00000 / ");
+        row("shading at a strength", R"({\chshdng2500\chcfpat3\chcbpat1 grey}\par)", "grey",
+            "back:#bfbfbf / ");
+        row("highlight over shading", R"({\chcbpat2\highlight4 marked}\par)", "marked",
+            "back:#ffff00 / ");
+        row("shaded paragraph", R"(\pard\cbpat2 Tip\par)", "Tip", " / back:#c00000");
+        row("cell paragraph ended before its cell",
+            R"(\trowd\cellx2000{\pard\intbl\qr Right\par}\cell\row)", "Right", " / right");
+    }
+    void formats() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(QString, expected);
+        QTextDocument document;
+        QVERIFY(readRtf(rtf, document));
+        const QTextCursor found = find(document, text);
+        QVERIFY(!found.isNull());
+        QCOMPARE(describe(found.charFormat()) + " / " + describe(found.blockFormat()), expected);
+    }
+
+    void tableLayouts_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("table");
+        const auto row = [](const char *name, const char *body, const QString &table) {
+            QTest::newRow(name) << "{\\rtf1{\\colortbl;\\red255\\green255\\blue0;}" +
+                                       QByteArray(body) + "\\pard After\\par}"
+                                << table;
+        };
+        row("columns from every row, without \\intbl",
+            R"(\trowd\cellx6000 Header\cell\row\trowd\cellx2000\cellx4000\cellx6000 A\cell B\cell C\cell\row)",
+            "2x3 133,133,133: Header(1x3)|A|B|C");
+        row("merged across",
+            R"(\trowd\clmgf\cellx2000\clmrg\cellx4000\cellx6000\pard\intbl Wide\cell\cell C\cell\row\trowd\cellx2000\cellx4000\cellx6000\pard\intbl a\cell b\cell c\cell\row)",
+            "2x3 133,133,133: Wide(1x2)|C|a|b|c");
+        row("merged down",
+            R"(\trowd\clvmgf\cellx2000\cellx4000\pard\intbl Tall\cell a\cell\row\trowd\clvmrg\cellx2000\cellx4000\pard\intbl\cell b\cell\row)",
+            "2x2 133,133: Tall(2x1)|a|b");
+        row("borders as asked",
+            R"(\trowd\clbrdrt\brdrs\clbrdrb\brdrdb\brdrw30\cellx2000\cellx4000\pard\intbl a\cell b\cell\row)",
+            "1x2 133,133: a[tb]|b");
+        row("the row's borders where cells have none",
+            R"(\trowd\trbrdrt\brdrs\trbrdrb\brdrs\trbrdrl\brdrs\trbrdrr\brdrs\trbrdrv\brdrs\cellx2000\cellx4000\pard\intbl a\cell b\cell\row)",
+            "1x2 133,133: a[tblr]|b[tblr]");
+        row("shaded cell", R"(\trowd\clcbpat1\cellx2000\pard\intbl a\cell\row)",
+            "1x1 133: a back:#ffff00");
+        QTest::newRow("office suite: merged, shaded and ruled")
+            << corpusFile("saved_office_suite_help_page.rtf")
+            << "4x3 188,113,226: Pace and time per sum(1x2)[tblr] back:#1f4e79|Good for[tblr] "
+               "back:#1f4e79|Slow[tblr]|7.5 s[tblr]|Learning a new table:/ \u2022\tsay the sum "
+               "aloud/ \u2022\tthen type it(2x1)[tblr] back:#e2efd9|Medium[tblr]|5 "
+               "s[tblr]|Fast[tblr]|3 "
+               "s[tblr]|Tables the child knows well2[tblr]";
+        row("a list in a cell",
+            R"(\trowd\cellx3000\pard\intbl{\listtext\pard\plain \'95\tab}\li360\fi-360 One\par{\listtext\pard\plain \'95\tab}Two\cell\row)",
+            "1x1 200: \u2022\tOne/\u2022\tTwo");
+    }
+    void tableLayouts() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, table);
+        QTextDocument document;
+        QVERIFY(readRtf(rtf, document));
+        const QList<QTextTable *> tables = tablesOf(document);
+        QVERIFY(!tables.isEmpty());
+        QCOMPARE(describe(tables[0]), table);
+    }
+
+    void picturesInFrames_data() {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QSize>("shownSize");
+        const QByteArray png = "{\\pict\\pngblip " + kPngHex + "}";
+        QTest::newRow("in a shape, at its size, without its fill")
+            << "{\\rtf1{\\shp{\\*\\shpinst\\shpleft0\\shptop0\\shpright1500\\shpbottom1125{\\sp{"
+               "\\sn "
+               "pib}{\\sv " +
+                   png + "}}{\\sp{\\sn fillBlip}{\\sv " + png + "}}}}}"
+            << QSize(100, 75);
+        QTest::newRow("wider than the page, at the page's width")
+            << "{\\rtf1\\paperw12240\\margl1800\\margr1800{"
+               "\\pict\\pngblip\\picwgoal21600\\pichgoal10800 " +
+                   kPngHex + "}}"
+            << QSize(576, 288);
+    }
+    void picturesInFrames() {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QSize, shownSize);
+        QTextDocument document;
+        QVERIFY(readRtf(rtf, document));
+        const QList<QTextImageFormat> pictures = picturesOf(document);
+        QCOMPARE(pictures.size(), 1);
+        QCOMPARE(QSizeF(pictures[0].width(), pictures[0].height()), QSizeF(shownSize));
+    }
+
+    // A help document's screenshots, across the page, all show within the reader's bounds.
+    void aDozenScreenshotsAllShow_data() {
+        QTest::addColumn<QByteArray>("format");
+        QTest::newRow("png") << QByteArray("png");
+        QTest::newRow("jpeg") << QByteArray("jpeg");
+    }
+    void aDozenScreenshotsAllShow() {
+        QFETCH(QByteArray, format);
+        QImage screen(1920, 1080, QImage::Format_RGB32);
+        screen.fill(Qt::white);
+        QPainter painter(&screen);
+        painter.fillRect(0, 0, 1920, 80, QColor(0x1f, 0x4e, 0x79));
+        painter.drawText(screen.rect(), Qt::AlignCenter, "7 X 8 =");
+        painter.end();
+        QByteArray data;
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(screen.save(&buffer, format));
+        QByteArray rtf = "{\\rtf1 ";
+        for (int i = 0; i < 12; ++i)
+            rtf += "Screen\\par{\\pict\\" + format + "blip\\picwgoal9638\\pichgoal5421 " +
+                   data.toHex() + "}\\par ";
+        QTextDocument document;
+        const Cost cost = costOf([&] { QVERIFY(readRtf(rtf + "}", document)); });
+        qInfo("%.3f s of work, %lld KiB more at the peak", cost.cpuSeconds, cost.peakGrowthKiB);
+        QCOMPARE(picturesOf(document).size(), 12);
+        QVERIFY(cost.cpuSeconds < kWorkLimitSeconds);
+        QVERIFY(cost.peakGrowthKiB < 64 * 1024);
     }
 
     void clampedParameters_data() {
@@ -540,6 +797,34 @@ class TestRtfReader : public QObject {
         QTest::newRow("10 MB of pictures")
             << repeated("{\\rtf1 ", "{\\pict\\pngblip " + kPngHex + "}", tenMiB);
         QTest::newRow("10 MB of groups") << repeated("{\\rtf1 ", "{\\*\\x}", tenMiB);
+        QTest::newRow("10 MB of merged cells") << repeated(
+            "{\\rtf1",
+            "\\trowd\\clvmgf\\cellx100\\clmgf\\cellx200\\clmrg\\cellx300\\intbl a\\cell "
+            "b\\cell c\\cell\\row\\trowd\\clvmrg\\cellx100\\cellx150\\cellx300\\intbl "
+            "d\\cell e\\cell f\\cell\\row",
+            tenMiB);
+        QTest::newRow("10 MB of notes") << repeated(
+            "{\\rtf1 ", "x{\\super\\chftn}{\\*\\footnote\\chftn\\ftnalt note\\par}", tenMiB);
+        QTest::newRow("10 MB of list labels")
+            << repeated("{\\rtf1\\li360\\fi-360 ", "{\\listtext\\'95\\tab}item\\par ", tenMiB);
+        QTest::newRow("10 MB of placeholders")
+            << repeated("{\\rtf1 ", "{\\field{\\*\\fldinst MACROBUTTON x yz}}", tenMiB);
+        QTest::newRow("10 MB of shapes")
+            << repeated("{\\rtf1 ",
+                        "{\\shp{\\*\\shpinst\\shpright100\\shpbottom100{\\sp{\\sn pib}{\\sv{\\pict"
+                        "\\pngblip " +
+                            kPngHex + "}}}{\\shptxt t\\par}}}",
+                        tenMiB);
+        QImage large(3000, 3000, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        large.save(&buffer, "png");
+        QTest::newRow("10 MB of large pictures")
+            << repeated("{\\rtf1 ", "{\\pict\\pngblip " + png.toHex() + "}", tenMiB);
+        QTest::newRow("10 MB of ruled paragraphs")
+            << repeated("{\\rtf1 ", "\\pard\\box\\brdrs a\\par\\pard b\\par ", tenMiB);
         QTest::newRow("10 MB document") << repeated(
             "{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red255\\green0\\blue0;}",
             "\\pard\\sa120 Some {\\b bold} text, {\\i italic} words, {\\cf1 colour} and "
