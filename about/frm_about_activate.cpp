@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The activation step: shows the face Tag asks for, sizes the window to it
 // and centres it over the main window.
 #include "about/about_texts.h"

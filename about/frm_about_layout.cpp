@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The help window's panels and controls as they stand before activation.
 #include "about/about_texts.h"
 #include "about/frm_about.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The Help menu opens the help window in one of its two faces.
 #include "about/frm_about.h"
 #include "app/frm_tables.h"

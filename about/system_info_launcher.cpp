@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // "&System Info...": finds a system information tool through the registry
 // and starts it, or says it is unavailable.
 #include "about/frm_about.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #include "app/command_line.h"
 #include "app/frm_tables.h"
 #include "platform/app_info.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The options panel: which tables to practise and how many sums make a game.
 #include "app/frm_tables.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Start-up, the player's name and shut-down.
 #include "app/frm_tables.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Enter to the next sum drawn: the player types the right product and presses
 // Enter; timed until the next sum has been painted.
 //

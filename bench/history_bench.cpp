@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // A player with many finished games opens the history: the time from Ctrl+H
 // to the first record's box drawn, and the memory the viewer takes meanwhile.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The first opening of the history viewer (Ctrl+H) and of the Progress window
 // (Ctrl+P) in the real program, with many games in the store. Every run starts
 // the program afresh, accepts the name it offers, waits as a player would,

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Plays real games on the offscreen platform with the real pacing timer and
 // prints how long each sum stayed on screen against the time allowed, then how
 // quickly Enter brings the next sum.

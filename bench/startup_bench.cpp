@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Start-up to the name prompt on screen, side by side with a floor program:
 // each run starts a program and waits on the X server until a dialog window of
 // it has been drawn, then reads the program's memory (RSS) and ends it.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The floor for the start-up benchmark: the least a Qt program does to show a
 // main window with a menu bar and then ask for a name.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // The cost of the program's writes with full synchronous writes: the record
 // at the end of each game and the shut-down batch, on the disk that holds the
 // current folder.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #pragma once
 
 // Watches an X server for a program's windows being mapped and drawn, and

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Drawing the sums and pacing them.
 #include "app/frm_tables.h"
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // libFuzzer target for the help reader: any input must read without a crash, a hang or a
 // memory error.
 

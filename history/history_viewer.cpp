@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // "View History": one message box per finished game of the current player.
 #include "app/frm_tables.h"
 

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+
 # The hardening Debian expects of a packaged program, for every optimised
 # build: fortified library calls, a stack protector, and a read-only
 # relocation table resolved at start-up.

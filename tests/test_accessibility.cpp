@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #include "about/help_document.h"
 #include "platform/qt_dialogs.h"
 #include "support/drill_fixture.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #include "drill/answer_keys.h"
 #include "drill/answer_test.h"
 #include "drill/history_key.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #include "platform/clock_seeded_random.h"
 #include "platform/pacing_timer.h"
 #include "support/fake_clock.h"

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+
 """Plays one game with the installed program, the way a child at the keyboard would,
 then reads back what the program stored.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Writes a believable history for a player, so that the end-to-end test and
 // the screenshots find the Progress window with something to show: games of
 // 10 sums, a day or two apart up to an hour ago, getting better, with the

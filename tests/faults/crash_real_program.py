@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+
 """Kills the real program at a random moment of its writes, the end record of a
 game or the shut-down batch, and checks that the store comes back sound with
 the state from just before or just after that write.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Kills a process during its next write to a store, or times that write, for
 // scripts that drive the real program.
 //

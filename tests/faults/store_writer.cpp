@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Makes the program's own writes to its store on command, so that a test can
 // kill it during one or race two copies of it.
 //

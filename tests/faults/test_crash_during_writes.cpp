@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Kills the program's writes at random moments: the store must come back
 // sound, holding the state from just before or just after the write.
 #include "platform/sqlite_store.h"

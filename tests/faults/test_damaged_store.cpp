@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Damaged stores: the program must start every time, on what can still be
 // read or on its defaults, and keep a damaged file aside untouched.
 #include "program_writes.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Two copies of the program on one store, finishing games and shutting down
 // at the same moments: nothing may be lost and neither may see a failure.
 #include "platform/sqlite_store.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Stores that cannot be written: a full disk, a read-only folder, a folder
 // where the file should be. The program starts on what it can read, a game
 // whose record cannot be saved says so, and the existing file stays as it was.

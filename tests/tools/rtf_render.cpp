@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 // Shows what the help reader makes of an RTF file, for comparing it with other readers:
 //   rtf_render FILE               the text, a paragraph or table cell a line
 //   rtf_render --pictures FILE    how many pictures are shown
