@@ -40,8 +40,6 @@ void fitToContents(QTableView &view) {
     view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view.horizontalHeader()->setMinimumSectionSize(0);
-    view.horizontalHeader()->setDefaultSectionSize(
-        metrics.horizontalAdvance(QStringLiteral("999")) + 12);
     view.horizontalHeader()->resizeSection(view.model()->columnCount() - 1,
                                            metrics.horizontalAdvance(gamesHeading()) + 16);
     view.verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
@@ -49,6 +47,14 @@ void fitToContents(QTableView &view) {
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+// Room for three digits, or for the largest count when it has more.
+void fitColumns(QTableView &view, int most) {
+    const QFontMetrics metrics = view.fontMetrics();
+    const int digits = std::max(metrics.horizontalAdvance(QStringLiteral("999")),
+                                metrics.horizontalAdvance(QString::number(most)));
+    view.horizontalHeader()->setDefaultSectionSize(digits + 12);
 }
 
 // The whole page where the screen has room for it, else as much as fits,
@@ -164,7 +170,9 @@ void frmProgress::cboPeriod_Click() {
     lblSummary->setText(summary ? summaryText(shown_, *summary) : noGamesText(period));
     picScores->setScores(std::move(percents), std::move(dates),
                          summary ? summary->trend : std::nullopt, noGamesText(period));
-    wrongSums_->setCounts(countWrongSums(shown_));
+    const WrongSumCounts counts = countWrongSums(shown_);
+    wrongSums_->setCounts(counts);
+    fitColumns(*grdWrongSums, counts.most);
     showGame(picScores->current());
 }
 
