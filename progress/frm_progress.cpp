@@ -43,15 +43,24 @@ void fitToContents(QTableView &view) {
     view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view.horizontalHeader()->setMinimumSectionSize(0);
-    view.horizontalHeader()->setDefaultSectionSize(
-        metrics.horizontalAdvance(QStringLiteral("999")) + 12);
-    view.horizontalHeader()->resizeSection(view.model()->columnCount() - 1,
-                                           metrics.horizontalAdvance(gamesHeading()) + 16);
     view.verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
     view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+// Room for three digits, or for the largest count when it has more; the
+// games column for its heading or its count of games.
+void fitColumns(QTableView &view, int most, qsizetype games) {
+    const QFontMetrics metrics = view.fontMetrics();
+    const int digits = std::max(metrics.horizontalAdvance(QStringLiteral("999")),
+                                metrics.horizontalAdvance(QString::number(most)));
+    const int heading = std::max(metrics.horizontalAdvance(gamesHeading()),
+                                 metrics.horizontalAdvance(QString::number(games)));
+    // A new default size resizes every column, this one too.
+    view.horizontalHeader()->setDefaultSectionSize(digits + 12);
+    view.horizontalHeader()->resizeSection(view.model()->columnCount() - 1, heading + 16);
 }
 
 // The whole page where the screen has room for it, else as much as fits,
@@ -167,7 +176,9 @@ void frmProgress::cboPeriod_Click() {
     lblSummary->setText(summary ? summaryText(shown_, *summary) : noGamesText(period));
     picScores->setScores(std::move(percents), std::move(dates),
                          summary ? summary->trend : std::nullopt, noGamesText(period));
-    wrongSums_->setCounts(countWrongSums(shown_));
+    const WrongSumCounts counts = countWrongSums(shown_);
+    wrongSums_->setCounts(counts);
+    fitColumns(*grdWrongSums, counts.most, qsizetype(shown_.size()));
     showGame(picScores->current());
 }
 

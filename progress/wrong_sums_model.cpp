@@ -10,10 +10,10 @@
 namespace {
 constexpr int gamesColumn = multipliersShown;
 
-// From white for none to a strong red for the most; the text turns white
-// where the red gets dark.
+// From a pale red, still told apart from none, to a strong red for the most;
+// the text turns white where the red gets dark.
 QColor shade(int times, int most) {
-    const double share = most > 0 ? double(times) / most : 0;
+    const double share = 0.15 + 0.85 * double(times) / most;
     return QColor::fromHsvF(0, 0.85 * share, 1 - 0.35 * share);
 }
 } // namespace
@@ -48,10 +48,12 @@ QVariant WrongSumsModel::sumData(int row, int column, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return wrongSumText(row + firstTable, column + 1, times);
+    // A square never wrong keeps the view's own colours, light or dark.
     case Qt::BackgroundRole:
-        return shade(times, counts_.most);
+        return times > 0 ? QVariant(shade(times, counts_.most)) : QVariant();
     case Qt::ForegroundRole:
-        return QColor(times * 2 > counts_.most ? Qt::white : Qt::black);
+        return times > 0 ? QVariant(QColor(times * 2 > counts_.most ? Qt::white : Qt::black))
+                         : QVariant();
     default:
         return {};
     }

@@ -252,6 +252,11 @@ class TestProgress : public QObject {
             QCOMPARE(cell(window, 7, 0), QString());
             QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString("7 x 1 = 7: never wrong"));
             QCOMPARE(cell(window, 7, multipliersShown), QString("2"));
+            auto lightness = [&window](int table, int column) {
+                return QColor(cell(window, table, column, Qt::BackgroundRole)).lightness();
+            };
+            QVERIFY(cell(window, 7, 0, Qt::BackgroundRole).isEmpty()); // none: the view's own
+            QVERIFY(lightness(7, 7) < lightness(7, 2));                // 3 times darker than once
 
             choosePeriod(window, Period::LastThirtyDays);
             QCOMPARE(text(window, "lblSummary"), QString("No games in the last 30 days."));

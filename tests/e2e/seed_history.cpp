@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -56,12 +57,14 @@ int main(int argc, char *argv[]) {
     }
     const int games = std::atoi(argv[3]);
     QRandomGenerator random(14);
+    // Made from the last game back, then put in the order they were played.
     SettingPairs history;
     QDateTime when = QDateTime::currentDateTime().addSecs(-3600);
     for (int game = games - 1; game >= 0; --game) {
-        history.emplace(history.begin(), historyKey(when), record(game, games, random));
+        history.emplace_back(historyKey(when), record(game, games, random));
         when = when.addSecs(-3600 * qint64(20 + random.bounded(30)));
     }
+    std::reverse(history.begin(), history.end());
     SqliteStore store(QString::fromLocal8Bit(argv[1]));
     return store.write(historySection(QString::fromLocal8Bit(argv[2])), history) ? 0 : 1;
 }
