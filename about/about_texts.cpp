@@ -3,27 +3,31 @@
 
 #include "about/about_texts.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString versionText(int major, int minor) {
-    return QStringLiteral("Version ") + QString::number(major) + QLatin1Char('.') +
-           QString::number(minor);
+    return QCoreApplication::translate("frmAbout", "Version ") + QString::number(major) +
+           QLatin1Char('.') + QString::number(minor);
 }
 
 QString authorHeading() {
-    return QStringLiteral("Made by");
+    return QCoreApplication::translate("frmAbout", "Made by");
 }
 
 QString authorDetails() {
     return QStringList{
-        QStringLiteral("Quorvel developers"), QStringLiteral("A multiplication-tables game"),
-        QStringLiteral("No e-mail address"),  QStringLiteral("No web page"),
-        QStringLiteral("Copyright 2026"),
+        QCoreApplication::translate("frmAbout", "Quorvel developers"),
+        QCoreApplication::translate("frmAbout", "A multiplication-tables game"),
+        QCoreApplication::translate("frmAbout", "No e-mail address"),
+        QCoreApplication::translate("frmAbout", "No web page"),
+        QCoreApplication::translate("frmAbout", "Copyright 2026"),
     }
         .join(QStringLiteral("\r\n"));
 }
 
 QString disclaimerText() {
-    return QStringLiteral("Warning: Quorvel is given as it is, without warranty of any kind. "
-                          "Use it at your own risk.");
+    return QCoreApplication::translate("frmAbout",
+                                       "Warning: Quorvel is given as it is, without warranty of "
+                                       "any kind. Use it at your own risk.");
 }

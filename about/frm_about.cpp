@@ -17,7 +17,7 @@ frmAbout::frmAbout(Services services, QWidget &owner)
                           Qt::WindowCloseButtonHint),
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     setWindowIcon(programIcon());
     setFont(windowFont());
     QPalette background = palette();

@@ -9,6 +9,7 @@
 #include "about/window_twips.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
+#include "platform/ui_language.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -30,7 +31,7 @@ void frmAbout::Form_Activate() {
             showContentsFace();
         centreOverOwner();
     } catch (const std::exception &) {
-        services_.dialogs.messageBox(QStringLiteral("Error loading Help screen!"), MsgButtons::Ok,
+        services_.dialogs.messageBox(tr("Error loading Help screen!"), MsgButtons::Ok,
                                      MsgIcon::None, appTitle());
     }
 }
@@ -46,7 +47,7 @@ void frmAbout::showAboutFace() {
 }
 
 void frmAbout::showContentsFace() {
-    loadHelpDocument(services_.files, helpDocumentPath(services_.files), *rtbContents->document());
+    loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document());
     // Filling the document leaves the view at its end.
     rtbContents->moveCursor(QTextCursor::Start);
     fraContents->move(fraContents->x(), 0);

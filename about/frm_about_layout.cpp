@@ -75,7 +75,7 @@ void frmAbout::createControls() {
                         twipsRect(0, 0, 8055, 4335));
     rtbContents->setReadOnly(true);
     rtbContents->setOpenLinks(false);
-    rtbContents->setAccessibleName(QStringLiteral("Help document"));
+    rtbContents->setAccessibleName(tr("Help document"));
 
     createAboutPanel();
 }
@@ -110,11 +110,11 @@ void frmAbout::createAboutPanel() {
                               twipsRect(120, 2400, 3540, 825), windowFont(), Qt::black);
     lblDisclaimer->setText(disclaimerText());
 
-    cmdOK = makeButton(fraAbout, QStringLiteral("cmdOK"), QStringLiteral("OK"),
-                       twipsRect(3840, 2400, 1140, 345));
+    cmdOK =
+        makeButton(fraAbout, QStringLiteral("cmdOK"), tr("OK"), twipsRect(3840, 2400, 1140, 345));
     cmdOK->setDefault(true);
-    cmdSysInfo = makeButton(fraAbout, QStringLiteral("cmdSysInfo"),
-                            QStringLiteral("&System Info..."), twipsRect(3840, 2880, 1140, 345));
+    cmdSysInfo = makeButton(fraAbout, QStringLiteral("cmdSysInfo"), tr("&System Info..."),
+                            twipsRect(3840, 2880, 1140, 345));
 }
 
 void frmAbout::arrangeTabOrder() {

@@ -9,14 +9,24 @@
 
 #include <stdexcept>
 
-QString helpDocumentPath(FileSystem &files) {
-    const QString name = QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
-    const QString beside = programFolder() + name;
-    return files.fileExists(beside) ? beside : dataFolder() + name;
+QString helpDocumentPath(FileSystem &files, const QString &language) {
+    const QString english = QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
+    const QString folder =
+        files.fileExists(programFolder() + english) ? programFolder() : dataFolder();
+    const QString suffix = language.isEmpty() ? QString() : QLatin1Char('.') + language;
+    return folder + QLatin1Char('/') + appTitle() + suffix + QStringLiteral(".rtf");
 }
 
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document) {
     const std::optional<QByteArray> rtf = files.readFile(path);
     if (!rtf || !readRtf(*rtf, document))
         throw std::runtime_error("the help document cannot be loaded");
+}
+
+void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document) {
+    const std::optional<QByteArray> translated =
+        language.isEmpty() ? std::nullopt : files.readFile(helpDocumentPath(files, language));
+    if (translated && readRtf(*translated, document))
+        return;
+    loadHelpDocument(files, helpDocumentPath(files), document);
 }

@@ -10,9 +10,13 @@ class QTextDocument;
 
 // The help document, named after the application: beside the program (a
 // build tree, an install that keeps them together), else in the installed
-// data folder.
-QString helpDocumentPath(FileSystem &files);
+// data folder. A translation carries its language before the extension:
+// Quorvel.de.rtf, in the same folder as the English one.
+QString helpDocumentPath(FileSystem &files, const QString &language = {});
 
 // Reads the document afresh from the file into document. A file that is
 // missing, unreadable or not rich text at all: std::runtime_error.
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document);
+
+// The document in language, or the English one when that cannot be loaded.
+void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document);

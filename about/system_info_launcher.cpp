@@ -41,7 +41,7 @@ void frmAbout::StartSysInfo() {
     } catch (const std::exception &) {
         // Any failure in the search or the start ends in the one message below.
     }
-    services_.dialogs.messageBox(QStringLiteral("System Information Is Unavailable At This Time"),
+    services_.dialogs.messageBox(tr("System Information Is Unavailable At This Time"),
                                  MsgButtons::Ok, MsgIcon::None, appTitle());
 }
 

@@ -18,6 +18,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -53,6 +57,20 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
     return label;
 }
 
+// A translated caption may not fit the room the English one was given: the box
+// then grows to its right, up to the edge given in twips.
+void growToCaption(QCheckBox *box, int rightEdgeTwips) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    const int textLeft =
+        box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
+    const int textWidth =
+        box->fontMetrics().horizontalAdvance(QString(box->text()).remove(QLatin1Char('&')));
+    if (textLeft + textWidth > box->width())
+        box->resize(std::min(box->sizeHint().width(), twipsToPixels(rightEdgeTwips) - box->x()),
+                    box->height());
+}
+
 QRect tableBoxGeometry(int index) {
     const int column = index / 7;
     const int row = index % 7;
@@ -72,15 +90,15 @@ void frmTables::createControls() {
     fillBackground(client, desktopColour());
     setCentralWidget(client);
 
-    lblWelcome =
-        makeLabel(client, QStringLiteral("lblWelcome"), QString::fromUtf16(initialGreeting),
-                  twipsRect(840, 240, 4935, 375), designFont(sansSerif, 9.75, true), Qt::AlignLeft);
+    //: PlayerName stands for the player's name: keep it as it is.
+    lblWelcome = makeLabel(
+        client, QStringLiteral("lblWelcome"), tr("Hi PlayerName, I hope you're ready to play ..."),
+        twipsRect(840, 240, 4935, 375), designFont(sansSerif, 9.75, true), Qt::AlignLeft);
     fillBackground(lblWelcome, desktopColour());
     lblWelcome->hide();
 
-    fraOptions =
-        place(new QGroupBox(QStringLiteral("Options"), client), QStringLiteral("fraOptions"),
-              twipsRect(1080, 240, 3735, 3255), designFont(sansSerif, 8.25, true));
+    fraOptions = place(new QGroupBox(tr("Options"), client), QStringLiteral("fraOptions"),
+                       twipsRect(1080, 240, 3735, 3255), designFont(sansSerif, 8.25, true));
     fillBackground(fraOptions, scrollBarColour());
     fraOptions->hide();
 
@@ -108,12 +126,13 @@ void frmTables::createControls() {
     }
     optNumSums[0]->setChecked(true);
 
-    chkAllTimes =
-        place(new QCheckBox(QStringLiteral("&All"), fraOptions), QStringLiteral("chkAllTimes"),
-              twipsRect(120, 2760, 615, 375), windowFont());
-    chkClear = place(new QCheckBox(QStringLiteral("&Clear"), fraOptions),
-                     QStringLiteral("chkClear"), twipsRect(1080, 2760, 735, 375), windowFont());
-    Label1 = makeLabel(fraOptions, QStringLiteral("Label1"), QStringLiteral("No. of Sums"),
+    chkAllTimes = place(new QCheckBox(tr("&All"), fraOptions), QStringLiteral("chkAllTimes"),
+                        twipsRect(120, 2760, 615, 375), windowFont());
+    chkClear = place(new QCheckBox(tr("&Clear"), fraOptions), QStringLiteral("chkClear"),
+                     twipsRect(1080, 2760, 735, 375), windowFont());
+    growToCaption(chkAllTimes, 1080);
+    growToCaption(chkClear, 1920);
+    Label1 = makeLabel(fraOptions, QStringLiteral("Label1"), tr("No. of Sums"),
                        twipsRect(2040, 240, 1215, 255), designFont(sansSerif, 8.25, true),
                        Qt::AlignLeft);
 
@@ -138,17 +157,17 @@ void frmTables::createControls() {
     txtAnswer = place(new AnswerBox(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
                       twipsRect(5040, 240, 1095, 615), designFont(comicSans, 20.25, true, true));
     txtAnswer->setMaxLength(3);
-    txtAnswer->setAccessibleName(QStringLiteral("Your answer"));
+    txtAnswer->setAccessibleName(tr("Your answer"));
     txtAnswer->setAlignment(Qt::AlignCenter);
     QPalette answerPalette = txtAnswer->palette();
     answerPalette.setColor(QPalette::Base, scrollBarColour());
     txtAnswer->setPalette(answerPalette);
 
     const QFont scoreFont = designFont(comicSans, 12, true);
-    lblCorrect = makeLabel(fraSum, QStringLiteral("lblCorrect"), QStringLiteral("Correct: "),
+    lblCorrect = makeLabel(fraSum, QStringLiteral("lblCorrect"), tr("Correct: "),
                            twipsRect(120, 1440, 2295, 375), scoreFont, Qt::AlignLeft);
     setTextColour(lblCorrect, QColor(0, 0, 255));
-    lblWrong = makeLabel(fraSum, QStringLiteral("lblWrong"), QStringLiteral("Wrong: "),
+    lblWrong = makeLabel(fraSum, QStringLiteral("lblWrong"), tr("Wrong: "),
                          twipsRect(120, 1920, 2295, 375), scoreFont, Qt::AlignLeft);
     setTextColour(lblWrong, QColor(255, 0, 0));
 }
@@ -173,33 +192,30 @@ void frmTables::createMenus() {
         return menu;
     };
 
-    mnuGame = submenu(menuBar(), new QMenu(QStringLiteral("&Game"), this), "mnuGame");
-    mnuNewGame = item(mnuGame, "mnuNewGame", QStringLiteral("&New Game"), Qt::Key_F2);
-    mnuCancelGame = item(mnuGame, "mnuCancelGame", QStringLiteral("&Cancel Game"), Qt::Key_F9);
+    mnuGame = submenu(menuBar(), new QMenu(tr("&Game"), this), "mnuGame");
+    mnuNewGame = item(mnuGame, "mnuNewGame", tr("&New Game"), Qt::Key_F2);
+    mnuCancelGame = item(mnuGame, "mnuCancelGame", tr("&Cancel Game"), Qt::Key_F9);
     separator(mnuGame, "mnuSep1");
-    mnuOptions = item(mnuGame, "mnuOptions", QStringLiteral("&Options..."),
-                      QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSpeed = submenu(mnuGame, new QMenu(QStringLiteral("&Speed"), this), "mnuSpeed");
-    mnuSpeedSlow =
-        item(mnuSpeed, "mnuSpeedSlow", QStringLiteral("&Slow"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuSpeedMedium = item(mnuSpeed, "mnuSpeedMedium", QStringLiteral("&Medium"),
-                          QKeySequence(Qt::CTRL | Qt::Key_M));
-    mnuSpeedFast =
-        item(mnuSpeed, "mnuSpeedFast", QStringLiteral("&Fast"), QKeySequence(Qt::CTRL | Qt::Key_F));
+    mnuOptions = item(mnuGame, "mnuOptions", tr("&Options..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSpeed = submenu(mnuGame, new QMenu(tr("&Speed"), this), "mnuSpeed");
+    mnuSpeedSlow = item(mnuSpeed, "mnuSpeedSlow", tr("&Slow"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuSpeedMedium =
+        item(mnuSpeed, "mnuSpeedMedium", tr("&Medium"), QKeySequence(Qt::CTRL | Qt::Key_M));
+    mnuSpeedFast = item(mnuSpeed, "mnuSpeedFast", tr("&Fast"), QKeySequence(Qt::CTRL | Qt::Key_F));
     for (QAction *pace : {mnuSpeedSlow, mnuSpeedMedium, mnuSpeedFast})
         pace->setCheckable(true);
     mnuSpeedSlow->setChecked(true);
     separator(mnuGame, "mnuSep2");
-    mnuHistory = item(mnuGame, "mnuHistory", QStringLiteral("&View History"),
-                      QKeySequence(Qt::CTRL | Qt::Key_H));
+    mnuHistory =
+        item(mnuGame, "mnuHistory", tr("&View History"), QKeySequence(Qt::CTRL | Qt::Key_H));
     mnuProgress =
         item(mnuGame, "mnuProgress", progressCaption(), QKeySequence(Qt::CTRL | Qt::Key_P));
     separator(mnuGame, "mnuSep3");
-    mnuExit = item(mnuGame, "mnuExit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
+    mnuExit = item(mnuGame, "mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 
-    mnuHelp = submenu(menuBar(), new QMenu(QStringLiteral("&Help"), this), "mnuHelp");
-    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", QStringLiteral("&About"));
-    mnuHelpContents = item(mnuHelp, "mnuHelpContents", QStringLiteral("&Contents"));
+    mnuHelp = submenu(menuBar(), new QMenu(tr("&Help"), this), "mnuHelp");
+    mnuHelpAbout = item(mnuHelp, "mnuHelpAbout", tr("&About"));
+    mnuHelpContents = item(mnuHelp, "mnuHelpContents", tr("&Contents"));
 
     // The desktop's usual keys work too; the menu goes on showing the window's own.
     mnuExit->setShortcuts({mnuExit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q)});

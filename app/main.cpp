@@ -14,6 +14,8 @@
 #include "platform/stand_in_registry.h"
 #include "platform/store_location.h"
 #include "platform/system_clock.h"
+#include "platform/translations.h"
+#include "platform/ui_language.h"
 
 #include <QApplication>
 #include <QSessionManager>
@@ -47,6 +49,7 @@ int main(int argc, char *argv[]) {
         &application, &QGuiApplication::saveStateRequest,
         [](QSessionManager &session) { session.setRestartHint(QSessionManager::RestartNever); });
     installFontSubstitutes();
+    const Translations translations(uiLanguage());
 
     QtDialogs dialogs;
     SqliteStore store(settingsFilePath(appTitle()));

@@ -55,8 +55,8 @@ void frmTables::Form_Load() {
 
     do {
         const QString lastPlayer = GetSetting(store, options, QStringLiteral("LastPlayer"));
-        PlayerName = trimBlanks(services_.dialogs.inputBox(QStringLiteral("What is your name?"),
-                                                           appTitle(), lastPlayer));
+        PlayerName = trimBlanks(
+            services_.dialogs.inputBox(tr("What is your name?"), appTitle(), lastPlayer));
     } while (PlayerName.isEmpty());
 
     mnuSpeedSlow->setChecked(

@@ -3,6 +3,7 @@
 
 #include "app/sum_announcement.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -11,5 +12,8 @@ void announceSum(QWidget &answerBox, int number, int count, const QString &table
     // The sum's number makes the text differ from the last one even when the
     // same sum comes up twice running; an unchanged text would not be spoken.
     answerBox.setAccessibleDescription(
-        QStringLiteral("Sum %1 of %2: %3 times %4").arg(number).arg(count).arg(table, multiplier));
+        //: Spoken by a screen reader: %1 is the sum's number in the game, %2 the number of sums,
+        //: %3 and %4 the two factors.
+        QCoreApplication::translate("frmTables", "Sum %1 of %2: %3 times %4")
+            .arg(QString::number(number), QString::number(count), table, multiplier));
 }

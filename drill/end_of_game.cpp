@@ -6,6 +6,7 @@
 
 #include "drill/answer_box.h"
 #include "drill/history_key.h"
+#include "drill/record_text.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
 #include "history/history_text.h"
@@ -22,14 +23,14 @@ void frmTables::EndGame() {
     if (WrongAnswers == transcriptHeader)
         WrongAnswers.clear();
     const QString ScoreLine = scoreLine(Correct, MaxSums);
-    services_.dialogs.messageBox(ratingLine(Correct, MaxSums, PlayerName) + ScoreLine +
-                                 WrongAnswers);
+    services_.dialogs.messageBox(ratingLine(Correct, MaxSums, PlayerName) +
+                                 recordForReading(ScoreLine + WrongAnswers));
 
     // Keyed by the moment the player closed the score message.
     if (!SaveSetting(services_.store, historySection(PlayerName), historyKey(services_.clock.now()),
                      ScoreLine + WrongAnswers))
-        services_.dialogs.messageBox(QStringLiteral("Your score could not be saved."),
-                                     MsgButtons::Ok, MsgIcon::Exclamation);
+        services_.dialogs.messageBox(tr("Your score could not be saved."), MsgButtons::Ok,
+                                     MsgIcon::Exclamation);
 
     NumberOfSums = 0;
     GameInProgress = false;

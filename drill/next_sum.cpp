@@ -31,7 +31,7 @@ void frmTables::NextSum() {
     const QList<int> TableList = tableListFor(boxStates);
     const int tablesTicked = int(TableList.size()) - 1;
     if (tablesTicked == 0) {
-        services_.dialogs.messageBox(QStringLiteral("You must select a table!"));
+        services_.dialogs.messageBox(tr("You must select a table!"));
         fraOptions->show();
         return;
     }

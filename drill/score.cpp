@@ -3,6 +3,8 @@
 
 #include "drill/score.h"
 
+#include <QCoreApplication>
+
 namespace {
 const QString twoLineBreaks = QStringLiteral("\r\n\r\n");
 
@@ -12,32 +14,34 @@ bool reaches(int correct, int maxSums, int percent) {
     return 100 * correct >= percent * maxSums;
 }
 
-QString ratingPhrase(int correct, int maxSums) {
+//: %1 is the player's name.
+const char *ratingPhrase(int correct, int maxSums) {
     if (correct == maxSums)
-        return QStringLiteral("EXCELLENT, ");
+        return QT_TRANSLATE_NOOP("EndOfGame", "EXCELLENT, %1!");
     if (reaches(correct, maxSums, 80))
-        return QStringLiteral("VERY GOOD, ");
+        return QT_TRANSLATE_NOOP("EndOfGame", "VERY GOOD, %1!");
     if (reaches(correct, maxSums, 70))
-        return QStringLiteral("NOT BAD, ");
+        return QT_TRANSLATE_NOOP("EndOfGame", "NOT BAD, %1!");
     if (reaches(correct, maxSums, 60))
-        return QStringLiteral("CAN DO BETTER, ");
-    return {};
+        return QT_TRANSLATE_NOOP("EndOfGame", "CAN DO BETTER, %1!");
+    return nullptr;
 }
 } // namespace
 
 QString scoreLine(int correct, int maxSums) {
-    return QStringLiteral("You have scored %1/%2.").arg(correct).arg(maxSums) + twoLineBreaks;
+    return QString::fromLatin1(scoredText).arg(correct).arg(maxSums) + twoLineBreaks;
 }
 
 QString ratingLine(int correct, int maxSums, const QString &playerName) {
-    const QString phrase = ratingPhrase(correct, maxSums);
-    return phrase.isEmpty() ? QString() : phrase + playerName + QLatin1Char('!') + twoLineBreaks;
+    const char *phrase = ratingPhrase(correct, maxSums);
+    return phrase ? QCoreApplication::translate("EndOfGame", phrase).arg(playerName) + twoLineBreaks
+                  : QString();
 }
 
 QString correctCaption(int correct) {
-    return QStringLiteral("Correct: %1").arg(correct);
+    return QCoreApplication::translate("frmTables", "Correct: ") + QString::number(correct);
 }
 
 QString wrongCaption(int wrong) {
-    return QStringLiteral("Wrong: %1").arg(wrong);
+    return QCoreApplication::translate("frmTables", "Wrong: ") + QString::number(wrong);
 }

@@ -4,8 +4,13 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
-// "You have scored 8/10." and two line breaks.
+// The score line before its numbers are filled in. Records store it in
+// English; it is translated only where it is shown.
+inline constexpr char scoredText[] = QT_TRANSLATE_NOOP("EndOfGame", "You have scored %1/%2.");
+
+// "You have scored 8/10." and two line breaks, as stored.
 QString scoreLine(int correct, int maxSums);
 
 // "VERY GOOD, Sam!" and two line breaks, or nothing below 60 %.

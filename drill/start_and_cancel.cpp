@@ -26,7 +26,7 @@ void frmTables::mnuNewGame_Click() {
     });
     if (!anyTicked) {
         lblWelcome->hide();
-        services_.dialogs.messageBox(QStringLiteral("You must select a table!"));
+        services_.dialogs.messageBox(tr("You must select a table!"));
         fraOptions->show();
         return;
     }
@@ -61,7 +61,7 @@ void frmTables::mnuCancelGame_Click() {
     if (GameInProgress) {
         // Stopped before the message, so no tick can mark a sum meanwhile.
         tmrSpeed.stop();
-        services_.dialogs.messageBox(QStringLiteral("Game cancelled by request!"));
+        services_.dialogs.messageBox(tr("Game cancelled by request!"));
         NumberOfSums = 0;
         txtAnswer->setLocked(true);
         GameInProgress = false;

@@ -3,19 +3,25 @@
 
 #include "history/history_text.h"
 
+#include <QCoreApplication>
+
 QString historySection(const QString &playerName) {
     return QStringLiteral("History\\") + playerName;
 }
 
 QString historyTitle(const QString &playerName, int number, int count, const QString &key) {
-    return playerName + QStringLiteral("'s History (") + QString::number(number) +
-           QLatin1Char('/') + QString::number(count) + QStringLiteral(") - ") + key;
+    //: %1 is the player's name, %2 the record's number, %3 the number of records,
+    //: %4 the date and time the game ended.
+    return QCoreApplication::translate("History", "%1's History (%2/%3) - %4")
+        .arg(playerName, QString::number(number), QString::number(count), key);
 }
 
 QString historyText(const QString &record) {
-    return record + QStringLiteral("\r\n\r\nView Next?");
+    return record + QStringLiteral("\r\n\r\n") +
+           QCoreApplication::translate("History", "View Next?");
 }
 
 QString noHistoryText(const QString &playerName) {
-    return QStringLiteral("No history for ") + playerName + QLatin1Char('!');
+    //: %1 is the player's name.
+    return QCoreApplication::translate("History", "No history for %1!").arg(playerName);
 }

@@ -4,6 +4,7 @@
 // "View History": one message box per finished game of the current player.
 #include "app/frm_tables.h"
 
+#include "drill/record_text.h"
 #include "history/history_records.h"
 #include "history/history_text.h"
 #include "history/record_counter.h"
@@ -24,9 +25,9 @@ bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString 
         const qint16 count = recordCounter(rows.count());
         for (qint16 index = 0; index < count; ++index) {
             const auto &[key, record] = rows.next();
-            const MsgResult answer =
-                dialogs.messageBox(historyText(record), MsgButtons::YesNo, MsgIcon::Information,
-                                   historyTitle(playerName, index + 1, count, key));
+            const MsgResult answer = dialogs.messageBox(
+                historyText(recordForReading(record)), MsgButtons::YesNo, MsgIcon::Information,
+                historyTitle(playerName, index + 1, count, key));
             if (answer == MsgResult::No)
                 break;
         }

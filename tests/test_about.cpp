@@ -224,6 +224,36 @@ class TestAbout : public QObject {
         }
         QCOMPARE(fx.files.reads, 2);
     }
+
+    void helpDocumentInTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QByteArray>("translated"); // empty: no such file
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("translated")
+            << "de_AT.UTF-8" << QByteArray("{\\rtf1 Einmaleins}") << "Einmaleins";
+        QTest::newRow("no translation") << "de_DE.UTF-8" << QByteArray() << "Times tables";
+        QTest::newRow("unreadable translation")
+            << "de_DE.UTF-8" << QByteArray("Einmaleins") << "Times tables";
+        QTest::newRow("English asked")
+            << "C" << QByteArray("{\\rtf1 Einmaleins}") << "Times tables";
+    }
+    void helpDocumentInTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QByteArray, translated);
+        QFETCH(QString, shown);
+        const QByteArray before = qgetenv("LC_ALL");
+        qputenv("LC_ALL", locale.toLatin1());
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath()] = helpDocument;
+        if (!translated.isEmpty())
+            fx.files.files[helpDocumentPath("de")] = translated;
+        openFromHelpMenu(fx, "mnuHelpContents", [&shown](frmAbout &window) {
+            QCOMPARE(child<QTextBrowser>(window, "rtbContents")->toPlainText(), shown);
+        });
+        qputenv("LC_ALL", before);
+        QVERIFY(fx.dialogs.messages.empty());
+    }
 };
 
 QTEST_MAIN(TestAbout)

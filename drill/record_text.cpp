@@ -1,0 +1,43 @@
+#include "drill/record_text.h"
+
+#include "drill/score.h"
+#include "drill/transcript.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace {
+
+QString translatedHeader() {
+    return QStringLiteral("  ") +
+           //: Column heading over the sums answered wrongly; keep it short.
+           QCoreApplication::translate("EndOfGame", "Sums") + QStringLiteral("\t\t") +
+           //: Column heading over the right answers; keep it short.
+           QCoreApplication::translate("EndOfGame", "Correct") + QStringLiteral("\t") +
+           //: Column heading over the player's answers; keep it short.
+           QCoreApplication::translate("EndOfGame", "Yours") + QStringLiteral("\r\n");
+}
+
+} // namespace
+
+QString recordForReading(const QString &record) {
+    static const QRegularExpression scored(
+        QLatin1Char('^') +
+        QRegularExpression::escape(QLatin1String(scoredText))
+            .replace(QLatin1String("\\%1"), QLatin1String("([0-9]+)"))
+            .replace(QLatin1String("\\%2"), QLatin1String("([0-9]+)")) +
+        QStringLiteral("\r\n\r\n"));
+    const QRegularExpressionMatch match = scored.match(record);
+    if (!match.hasMatch())
+        return record;
+    QString shown = QCoreApplication::translate("EndOfGame", scoredText)
+                        .arg(match.captured(1), match.captured(2)) +
+                    QStringLiteral("\r\n\r\n");
+    QStringView rest = QStringView(record).mid(match.capturedLength());
+    if (rest.startsWith(transcriptHeader)) {
+        shown += translatedHeader();
+        rest = rest.mid(transcriptHeader.size());
+    }
+    shown += rest;
+    return shown;
+}

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// A history record as the player reads it: its score line and transcript
+// header in the player's language, the sums as stored. Text in any other form
+// is shown unchanged.
+QString recordForReading(const QString &record);

@@ -1,0 +1,32 @@
+#include "platform/translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLibraryInfo>
+
+namespace {
+
+QString ownTranslation(const QString &language) {
+    return QStringLiteral(":/i18n/quorvel_") + language + QStringLiteral(".qm");
+}
+
+} // namespace
+
+bool isShipped(const QString &language) {
+    return !language.isEmpty() && QFile::exists(ownTranslation(language));
+}
+
+Translations::Translations(const QString &language) {
+    if (!isShipped(language))
+        return;
+    if (own_.load(ownTranslation(language)))
+        QCoreApplication::installTranslator(&own_);
+    if (qt_.load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_);
+}
+
+Translations::~Translations() {
+    QCoreApplication::removeTranslator(&qt_);
+    QCoreApplication::removeTranslator(&own_);
+}

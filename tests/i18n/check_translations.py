@@ -1,0 +1,69 @@
+#!/usr/bin/env python3
+"""Fails when a text the code shows is not translated into every shipped language, when a
+translation is kept for a text the code no longer has, or when a translation loses a
+placeholder or an access key of its source.
+
+Usage: check_translations.py <lupdate> <source-list-file> <ts-file>...
+lupdate reads the code into copies of the .ts files; the copies are checked, so a text
+added to the code fails here before anyone runs the update by hand.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import xml.etree.ElementTree as ET
+
+PLACEHOLDER = re.compile(r"%\d+|PlayerName")
+
+
+def access_keys(text):
+    return len(re.findall(r"&[^&\s]", text.replace("&&", "")))
+
+
+def faults(ts_path, shown_name):
+    found = []
+    for context in ET.parse(ts_path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            source = message.findtext("source")
+            translation = message.find("translation")
+            state = translation.get("type")
+            where = f"{shown_name}: {name}: {source!r}"
+            if state in ("unfinished", "obsolete", "vanished"):
+                found.append(f"{where} is {state}")
+                continue
+            text = translation.text or ""
+            if not text.strip():
+                found.append(f"{where} has an empty translation")
+            elif sorted(PLACEHOLDER.findall(source)) != sorted(PLACEHOLDER.findall(text)):
+                found.append(f"{where}: {text!r} changes the placeholders")
+            elif access_keys(source) != access_keys(text):
+                found.append(f"{where}: {text!r} changes the access key")
+    return found
+
+
+def main():
+    lupdate, source_list, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
+    found = []
+    with tempfile.TemporaryDirectory() as scratch:
+        for ts_file in ts_files:
+            copy = os.path.join(scratch, os.path.basename(ts_file))
+            shutil.copyfile(ts_file, copy)
+            subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines",
+                            f"@{source_list}", "-ts", copy], check=True)
+            found += faults(copy, os.path.basename(ts_file))
+    for fault in found:
+        print(fault)
+    if found:
+        print("Update with: cmake --build <build-dir> --target update_translations, "
+              "then translate what is marked unfinished and remove what vanished.")
+        return 1
+    print(f"{len(ts_files)} translations complete")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

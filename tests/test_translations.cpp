@@ -1,0 +1,351 @@
+#include "about/frm_about.h"
+#include "drill/record_text.h"
+#include "platform/fonts.h"
+#include "platform/translations.h"
+#include "platform/ui_language.h"
+#include "support/drill_fixture.h"
+#include "support/help_window.h"
+
+#include <QAbstractButton>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+namespace {
+
+const QStringList shipped = {"de", "es", "fr", "nl"};
+
+// How far a control's text runs past the control, in pixels.
+int overrun(QWidget *widget) {
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        if (label->text().isEmpty())
+            return 0;
+        return label->wordWrap() ? label->heightForWidth(label->width()) - label->height()
+                                 : label->sizeHint().width() - label->width();
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->sizeHint().width() - button->width();
+    if (auto *frame = qobject_cast<QGroupBox *>(widget))
+        return frame->fontMetrics().horizontalAdvance(frame->title()) - frame->width();
+    return 0;
+}
+
+struct Overrun {
+    QString kind; // window and class: English sets what each kind may need
+    int pixels;
+};
+
+// Every text control of the main window and of the About face, by name.
+std::map<QString, Overrun> overruns(const QString &language) {
+    const Translations translations(language);
+    WindowFixture fx;
+    fx.start(QStringLiteral("Sam Smith"));
+    std::map<QString, Overrun> found;
+    auto measure = [&found](const QWidget &window) {
+        for (QWidget *widget : window.findChildren<QWidget *>()) {
+            if (!widget->objectName().isEmpty())
+                found[window.objectName() + '/' + widget->objectName()] = {
+                    window.objectName() + '/' + widget->metaObject()->className(),
+                    std::max(0, overrun(widget))};
+        }
+    };
+    measure(*fx.window);
+    openFromHelpMenu(fx, "mnuHelpAbout", measure);
+    return found;
+}
+
+// Access keys of the visible texts must differ, as must the shortcuts.
+void checkUnique(const QString &where, const QStringList &texts,
+                 const QList<QKeySequence> &shortcuts = {}) {
+    QSet<QString> keys;
+    for (const QString &text : texts) {
+        const QString key = QKeySequence::mnemonic(text).toString();
+        QVERIFY2(key.isEmpty() || !keys.contains(key),
+                 qPrintable(where + ": a second " + key + " in " + texts.join(", ")));
+        keys.insert(key);
+    }
+    QSet<QKeySequence> seen;
+    for (const QKeySequence &shortcut : shortcuts) {
+        QVERIFY2(shortcut.isEmpty() || !seen.contains(shortcut),
+                 qPrintable(where + ": " + shortcut.toString() + " twice"));
+        seen.insert(shortcut);
+    }
+}
+
+QStringList buttonTexts(const QWidget &owner) {
+    QStringList texts;
+    for (const QAbstractButton *button : owner.findChildren<QAbstractButton *>())
+        texts << button->text();
+    return texts;
+}
+
+// Plays a game of ten sums, views its record and exits; returns the store.
+std::vector<FakeStore::Entry> playAndExit(const QString &language, FakeDialogs *shown = nullptr) {
+    const Translations translations(language);
+    QLocale::setDefault(QLocale(language.isEmpty() ? QStringLiteral("en_US") : language));
+    DrillFixture fx;
+    fx.startActive();
+    fx.newGame({7, 12});
+    for (int sum = 1; sum <= 10; ++sum) {
+        fx.type(QString::number(sum % 3 ? fx.product() : fx.product() + 1));
+        fx.enter();
+    }
+    fx.action("mnuHistory")->trigger();
+    fx.window->close();
+    QLocale::setDefault(QLocale::c());
+    if (shown)
+        *shown = fx.dialogs;
+    return fx.store.entries;
+}
+
+} // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+    static void languages() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const QString &language : shipped)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+  private slots:
+    // Texts are measured in the faces the program draws them with.
+    void initTestCase() { installFontSubstitutes(); }
+
+    void languageChoice_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcMessages");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("nothing set") << ""
+                                     << ""
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("LANG") << ""
+                              << ""
+                              << ""
+                              << "de_DE.UTF-8"
+                              << "de";
+        QTest::newRow("country falls back") << ""
+                                            << ""
+                                            << ""
+                                            << "de_AT.UTF-8"
+                                            << "de";
+        QTest::newRow("modifier") << ""
+                                  << ""
+                                  << ""
+                                  << "nl_BE@euro"
+                                  << "nl";
+        QTest::newRow("bare language") << ""
+                                       << ""
+                                       << ""
+                                       << "es"
+                                       << "es";
+        QTest::newRow("not shipped") << ""
+                                     << ""
+                                     << ""
+                                     << "pt_BR.UTF-8"
+                                     << "";
+        QTest::newRow("LC_MESSAGES over LANG") << ""
+                                               << ""
+                                               << "fr_FR"
+                                               << "de_DE"
+                                               << "fr";
+        QTest::newRow("LC_ALL over both") << ""
+                                          << "es_ES"
+                                          << "fr_FR"
+                                          << "de_DE"
+                                          << "es";
+        QTest::newRow("LANGUAGE over the locale") << "nl:de"
+                                                  << ""
+                                                  << ""
+                                                  << "de_DE"
+                                                  << "nl";
+        QTest::newRow("LANGUAGE list skips the unshipped") << "pt_BR:pt::fr_CA"
+                                                           << ""
+                                                           << ""
+                                                           << "pt_BR.UTF-8"
+                                                           << "fr";
+        QTest::newRow("English first in LANGUAGE") << "en_GB:de"
+                                                   << ""
+                                                   << ""
+                                                   << "de_DE"
+                                                   << "";
+        QTest::newRow("LANGUAGE with an English locale") << "de"
+                                                         << ""
+                                                         << ""
+                                                         << "en_US"
+                                                         << "de";
+        QTest::newRow("C locale ignores LANGUAGE") << "de"
+                                                   << ""
+                                                   << ""
+                                                   << "C.UTF-8"
+                                                   << "";
+        QTest::newRow("LC_ALL=C over LANG") << ""
+                                            << "C"
+                                            << ""
+                                            << "de_DE"
+                                            << "";
+        QTest::newRow("POSIX") << "fr"
+                               << ""
+                               << ""
+                               << "POSIX"
+                               << "";
+    }
+    void languageChoice() {
+        QFETCH(QString, language);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcMessages);
+        QFETCH(QString, lang);
+        QFETCH(QString, chosen);
+        const std::map<QString, QString> environment = {
+            {"LANGUAGE", language}, {"LC_ALL", lcAll}, {"LC_MESSAGES", lcMessages}, {"LANG", lang}};
+        const auto lookUp = [&environment](const char *name) {
+            const auto found = environment.find(QString::fromLatin1(name));
+            return found == environment.end() ? QString() : found->second;
+        };
+        const auto isShipped = [](const QString &candidate) { return shipped.contains(candidate); };
+        QCOMPARE(chooseLanguage(wantedLanguages(lookUp), isShipped), chosen);
+    }
+
+    void everyShippedLanguageIsBuiltIn() {
+        for (const QString &language : shipped)
+            QVERIFY2(isShipped(language), qPrintable(language));
+        QVERIFY(!isShipped("en"));
+        QVERIFY(!isShipped("pt"));
+        QVERIFY(!isShipped(""));
+    }
+
+    void accessKeysAndShortcutsStayUnique_data() { languages(); }
+    void accessKeysAndShortcutsStayUnique() {
+        QFETCH(QString, language);
+        const Translations translations(language);
+        WindowFixture fx;
+        fx.start();
+        // The menu bar and the options panel's boxes share Alt.
+        QStringList windowTexts = buttonTexts(*fx.window);
+        QList<QKeySequence> shortcuts;
+        for (QAction *action : fx.window->menuBar()->actions())
+            windowTexts << action->text();
+        checkUnique("main window", windowTexts);
+        for (QMenu *menu : fx.window->findChildren<QMenu *>()) {
+            QStringList texts;
+            for (QAction *action : menu->actions()) {
+                texts << action->text();
+                shortcuts << action->shortcut();
+            }
+            checkUnique(menu->objectName(), texts);
+        }
+        checkUnique("main window", {}, shortcuts);
+        openFromHelpMenu(fx, "mnuHelpAbout",
+                         [](frmAbout &window) { checkUnique("About", buttonTexts(window)); });
+
+        QMessageBox question;
+        question.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        checkUnique("Yes/No message", buttonTexts(question));
+        QInputDialog prompt;
+        checkUnique("name prompt", buttonTexts(prompt));
+        if (!language.isEmpty()) {
+            // Qt's own translation reached the standard buttons too.
+            QVERIFY(question.button(QMessageBox::Yes)->text() != QStringLiteral("&Yes"));
+        }
+    }
+
+    void textsFitTheirControls_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : shipped)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    // Controls keep their designed sizes, so a translated text may not need
+    // more room than the tightest English text of its kind already does.
+    void textsFitTheirControls() {
+        QFETCH(QString, language);
+        std::map<QString, int> allowed;
+        for (const auto &[name, english] : overruns(QString()))
+            allowed[english.kind] = std::max(allowed[english.kind], english.pixels);
+        QStringList tooLong;
+        for (const auto &[name, translated] : overruns(language)) {
+            if (translated.pixels > allowed[translated.kind])
+                tooLong << QStringLiteral("%1 by %2 px")
+                               .arg(name)
+                               .arg(translated.pixels - allowed[translated.kind]);
+        }
+        QVERIFY2(tooLong.isEmpty(), qPrintable("too long: " + tooLong.join(", ")));
+    }
+
+    void recordsAreReadInTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("shown");
+        const QString sums = "  7  x  12\t\t 84\t 74\r\n";
+        const QString header = "  Sums\t\tCorrect\tYours\r\n";
+        QTest::newRow("English unchanged") << ""
+                                           << "You have scored 9/10.\r\n\r\n" + header + sums
+                                           << "You have scored 9/10.\r\n\r\n" + header + sums;
+        QTest::newRow("score and header translated")
+            << "de"
+            << "You have scored 9/10.\r\n\r\n" + header + sums
+            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine\r\n" + sums;
+        QTest::newRow("score line alone") << "de"
+                                          << "You have scored 10/10.\r\n\r\n"
+                                          << "Dein Ergebnis: 10/10.\r\n\r\n";
+        QTest::newRow("header only after a score line") << "de" << header + sums << header + sums;
+        QTest::newRow("score not at the start") << "de"
+                                                << "x You have scored 1/2.\r\n\r\n"
+                                                << "x You have scored 1/2.\r\n\r\n";
+        QTest::newRow("no number") << "de"
+                                   << "You have scored /10.\r\n\r\n"
+                                   << "You have scored /10.\r\n\r\n";
+    }
+    void recordsAreReadInTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, record);
+        QFETCH(QString, shown);
+        const Translations translations(language);
+        QCOMPARE(recordForReading(record), shown);
+    }
+
+    // What a game stores is the same in every language; only what is shown differs.
+    void storedDataIsTheSameInEveryLanguage_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : shipped)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void storedDataIsTheSameInEveryLanguage() {
+        QFETCH(QString, language);
+        FakeDialogs englishShown;
+        FakeDialogs translatedShown;
+        const std::vector<FakeStore::Entry> english = playAndExit(QString(), &englishShown);
+        const std::vector<FakeStore::Entry> translated = playAndExit(language, &translatedShown);
+        QCOMPARE(translated.size(), english.size());
+        for (std::size_t i = 0; i < english.size(); ++i) {
+            QCOMPARE(translated[i].section, english[i].section);
+            QCOMPARE(translated[i].key, english[i].key);
+            QCOMPARE(translated[i].value, english[i].value);
+        }
+        // The score and the one record viewed: translated, with the sums as stored.
+        const auto record = std::find_if(english.begin(), english.end(), [](const auto &entry) {
+            return entry.section.startsWith("History");
+        });
+        QVERIFY(record != english.end());
+        const QString sums = record->value.section("Yours\r\n", 1);
+        QVERIFY(!sums.isEmpty());
+        QCOMPARE(translatedShown.messages.size(), size_t(2));
+        for (std::size_t i = 0; i < 2; ++i) {
+            QVERIFY(translatedShown.messages[i].text != englishShown.messages[i].text);
+            QVERIFY(translatedShown.messages[i].text.contains(sums));
+        }
+    }
+};
+
+QTEST_MAIN(TestTranslations)
+#include "test_translations.moc"

@@ -1,0 +1,228 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>EndOfGame</name>
+    <message>
+        <source>Sums</source>
+        <extracomment>Column heading over the sums answered wrongly; keep it short.</extracomment>
+        <translation>Cuentas</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <extracomment>Column heading over the right answers; keep it short.</extracomment>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
+        <translation>La tuya</translation>
+    </message>
+    <message>
+        <source>EXCELLENT, %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>¡EXCELENTE, %1!</translation>
+    </message>
+    <message>
+        <source>VERY GOOD, %1!</source>
+        <translation>¡MUY BIEN, %1!</translation>
+    </message>
+    <message>
+        <source>NOT BAD, %1!</source>
+        <translation>¡NADA MAL, %1!</translation>
+    </message>
+    <message>
+        <source>CAN DO BETTER, %1!</source>
+        <translation>¡PUEDES HACERLO MEJOR, %1!</translation>
+    </message>
+    <message>
+        <source>You have scored %1/%2.</source>
+        <translation>Tu puntuación: %1/%2.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>%1&apos;s History (%2/%3) - %4</source>
+        <extracomment>%1 is the player&apos;s name, %2 the record&apos;s number, %3 the number of records, %4 the date and time the game ended.</extracomment>
+        <translation>Partidas de %1 (%2/%3) - %4</translation>
+    </message>
+    <message>
+        <source>View Next?</source>
+        <translation>¿Ver la siguiente partida?</translation>
+    </message>
+    <message>
+        <source>No history for %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>¡%1 todavía no tiene partidas!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Version </source>
+        <translation>Versión </translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Hecho por</translation>
+    </message>
+    <message>
+        <source>Quorvel developers</source>
+        <translation>Los desarrolladores de Quorvel</translation>
+    </message>
+    <message>
+        <source>A multiplication-tables game</source>
+        <translation>Un juego de tablas de multiplicar</translation>
+    </message>
+    <message>
+        <source>No e-mail address</source>
+        <translation>Sin dirección de correo</translation>
+    </message>
+    <message>
+        <source>No web page</source>
+        <translation>Sin página web</translation>
+    </message>
+    <message>
+        <source>Copyright 2026</source>
+        <translation>Copyright 2026</translation>
+    </message>
+    <message>
+        <source>Warning: Quorvel is given as it is, without warranty of any kind. Use it at your own risk.</source>
+        <translation>Aviso: Quorvel se ofrece tal cual, sin garantía de ningún tipo. Su uso es responsabilidad de quien lo utiliza.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Error loading Help screen!</source>
+        <translation>¡Error al cargar la ayuda!</translation>
+    </message>
+    <message>
+        <source>Help document</source>
+        <translation>Documento de ayuda</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Sistema...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+</context>
+<context>
+    <name>frmTables</name>
+    <message>
+        <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
+        <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
+        <translation>Hola PlayerName, ¿tienes ganas de jugar? ...</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Todo</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Nada</translation>
+    </message>
+    <message>
+        <source>No. of Sums</source>
+        <translation>Nº de cuentas</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Tu respuesta</translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Aciertos: </translation>
+    </message>
+    <message>
+        <source>Wrong: </source>
+        <translation>Fallos: </translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Juego</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nueva partida</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Game</source>
+        <translation>&amp;Cancelar partida</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opciones...</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Velocidad</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lenta</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Media</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+        <source>&amp;View History</source>
+        <translation>Ver &amp;historial</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Contenido</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>¿Cómo te llamas?</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Cuenta %1 de %2: %3 por %4</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved.</source>
+        <translation>No se ha podido guardar tu puntuación.</translation>
+    </message>
+    <message>
+        <source>You must select a table!</source>
+        <translation>¡Tienes que elegir una tabla!</translation>
+    </message>
+    <message>
+        <source>Game cancelled by request!</source>
+        <translation>¡Has cancelado la partida!</translation>
+    </message>
+</context>
+</TS>

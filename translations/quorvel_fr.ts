@@ -1,0 +1,228 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>EndOfGame</name>
+    <message>
+        <source>Sums</source>
+        <extracomment>Column heading over the sums answered wrongly; keep it short.</extracomment>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <extracomment>Column heading over the right answers; keep it short.</extracomment>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
+        <translation>La tienne</translation>
+    </message>
+    <message>
+        <source>EXCELLENT, %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>EXCELLENT, %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>VERY GOOD, %1!</source>
+        <translation>TRÈS BIEN, %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>NOT BAD, %1!</source>
+        <translation>PAS MAL, %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>CAN DO BETTER, %1!</source>
+        <translation>TU PEUX MIEUX FAIRE, %1&#xa0;!</translation>
+    </message>
+    <message>
+        <source>You have scored %1/%2.</source>
+        <translation>Ton score&#xa0;: %1/%2.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>%1&apos;s History (%2/%3) - %4</source>
+        <extracomment>%1 is the player&apos;s name, %2 the record&apos;s number, %3 the number of records, %4 the date and time the game ended.</extracomment>
+        <translation>Parties de %1 (%2/%3) - %4</translation>
+    </message>
+    <message>
+        <source>View Next?</source>
+        <translation>Voir la partie suivante&#xa0;?</translation>
+    </message>
+    <message>
+        <source>No history for %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Aucune partie pour %1&#xa0;!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Version </source>
+        <translation>Version </translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Réalisé par</translation>
+    </message>
+    <message>
+        <source>Quorvel developers</source>
+        <translation>Les développeurs de Quorvel</translation>
+    </message>
+    <message>
+        <source>A multiplication-tables game</source>
+        <translation>Un jeu pour les tables de multiplication</translation>
+    </message>
+    <message>
+        <source>No e-mail address</source>
+        <translation>Pas d&apos;adresse e-mail</translation>
+    </message>
+    <message>
+        <source>No web page</source>
+        <translation>Pas de page web</translation>
+    </message>
+    <message>
+        <source>Copyright 2026</source>
+        <translation>Copyright 2026</translation>
+    </message>
+    <message>
+        <source>Warning: Quorvel is given as it is, without warranty of any kind. Use it at your own risk.</source>
+        <translation>Attention&#xa0;: Quorvel est fourni tel quel, sans aucune garantie. Son utilisation se fait à vos propres risques.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Error loading Help screen!</source>
+        <translation>Impossible de charger l&apos;aide&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Help document</source>
+        <translation>Document d&apos;aide</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Système...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+</context>
+<context>
+    <name>frmTables</name>
+    <message>
+        <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
+        <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
+        <translation>Salut PlayerName, à toi de jouer ...</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Tout</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Rien</translation>
+    </message>
+    <message>
+        <source>No. of Sums</source>
+        <translation>Nb de calculs</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Ta réponse</translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Juste&#xa0;: </translation>
+    </message>
+    <message>
+        <source>Wrong: </source>
+        <translation>Faux&#xa0;: </translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Jeu</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Game</source>
+        <translation>&amp;Annuler la partie</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Vitesse</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Lente</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Moyenne</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Rapide</translation>
+    </message>
+    <message>
+        <source>&amp;View History</source>
+        <translation>Voir l&apos;&amp;historique</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aid&amp;e</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>Comment t&apos;appelles-tu&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Calcul %1 sur %2&#xa0;: %3 fois %4</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved.</source>
+        <translation>Ton score n&apos;a pas pu être enregistré.</translation>
+    </message>
+    <message>
+        <source>You must select a table!</source>
+        <translation>Tu dois choisir une table&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Game cancelled by request!</source>
+        <translation>Partie annulée à ta demande&#xa0;!</translation>
+    </message>
+</context>
+</TS>

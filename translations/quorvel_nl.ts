@@ -1,0 +1,228 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nl">
+<context>
+    <name>EndOfGame</name>
+    <message>
+        <source>Sums</source>
+        <extracomment>Column heading over the sums answered wrongly; keep it short.</extracomment>
+        <translation>Sommen</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <extracomment>Column heading over the right answers; keep it short.</extracomment>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Yours</source>
+        <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
+        <translation>Jouw</translation>
+    </message>
+    <message>
+        <source>EXCELLENT, %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>UITSTEKEND, %1!</translation>
+    </message>
+    <message>
+        <source>VERY GOOD, %1!</source>
+        <translation>HEEL GOED, %1!</translation>
+    </message>
+    <message>
+        <source>NOT BAD, %1!</source>
+        <translation>NIET SLECHT, %1!</translation>
+    </message>
+    <message>
+        <source>CAN DO BETTER, %1!</source>
+        <translation>HET KAN NOG BETER, %1!</translation>
+    </message>
+    <message>
+        <source>You have scored %1/%2.</source>
+        <translation>Je score: %1/%2.</translation>
+    </message>
+</context>
+<context>
+    <name>History</name>
+    <message>
+        <source>%1&apos;s History (%2/%3) - %4</source>
+        <extracomment>%1 is the player&apos;s name, %2 the record&apos;s number, %3 the number of records, %4 the date and time the game ended.</extracomment>
+        <translation>Spellen van %1 (%2/%3) - %4</translation>
+    </message>
+    <message>
+        <source>View Next?</source>
+        <translation>Het volgende spel bekijken?</translation>
+    </message>
+    <message>
+        <source>No history for %1!</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Er zijn nog geen spellen van %1!</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Version </source>
+        <translation>Versie </translation>
+    </message>
+    <message>
+        <source>Made by</source>
+        <translation>Gemaakt door</translation>
+    </message>
+    <message>
+        <source>Quorvel developers</source>
+        <translation>De makers van Quorvel</translation>
+    </message>
+    <message>
+        <source>A multiplication-tables game</source>
+        <translation>Een spel om de tafels te oefenen</translation>
+    </message>
+    <message>
+        <source>No e-mail address</source>
+        <translation>Geen e-mailadres</translation>
+    </message>
+    <message>
+        <source>No web page</source>
+        <translation>Geen website</translation>
+    </message>
+    <message>
+        <source>Copyright 2026</source>
+        <translation>Copyright 2026</translation>
+    </message>
+    <message>
+        <source>Warning: Quorvel is given as it is, without warranty of any kind. Use it at your own risk.</source>
+        <translation>Let op: Quorvel wordt geleverd zoals het is, zonder enige garantie. Gebruik is op eigen risico.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Error loading Help screen!</source>
+        <translation>De help kon niet worden geladen!</translation>
+    </message>
+    <message>
+        <source>Help document</source>
+        <translation>Helpdocument</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeem...</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
+    </message>
+</context>
+<context>
+    <name>frmTables</name>
+    <message>
+        <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
+        <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
+        <translation>Hoi PlayerName, ben je klaar om te spelen? ...</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opties</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;Alle</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Geen</translation>
+    </message>
+    <message>
+        <source>No. of Sums</source>
+        <translation>Aantal</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <translation>Jouw antwoord</translation>
+    </message>
+    <message>
+        <source>Correct: </source>
+        <translation>Goed: </translation>
+    </message>
+    <message>
+        <source>Wrong: </source>
+        <translation>Fout: </translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Nieuw spel</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Game</source>
+        <translation>Spel &amp;stoppen</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Opties...</translation>
+    </message>
+    <message>
+        <source>&amp;Speed</source>
+        <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+        <source>&amp;Slow</source>
+        <translation>&amp;Langzaam</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>&amp;Gemiddeld</translation>
+    </message>
+    <message>
+        <source>&amp;Fast</source>
+        <translation>&amp;Snel</translation>
+    </message>
+    <message>
+        <source>&amp;View History</source>
+        <translation>&amp;Vorige spellen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Afsluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Over Quorvel</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhoud</translation>
+    </message>
+    <message>
+        <source>What is your name?</source>
+        <translation>Hoe heet je?</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Som %1 van %2: %3 keer %4</translation>
+    </message>
+    <message>
+        <source>Your score could not be saved.</source>
+        <translation>Je score kon niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>You must select a table!</source>
+        <translation>Je moet een tafel kiezen!</translation>
+    </message>
+    <message>
+        <source>Game cancelled by request!</source>
+        <translation>Het spel is gestopt op jouw verzoek!</translation>
+    </message>
+</context>
+</TS>
