@@ -6,7 +6,7 @@
 then reads back what the program stored.
 
 Usage: play_a_game.py <build-dir> [--screenshot PNG] [--scale FACTOR]
-                      [--history GAMES] [--progress-screenshot PNG]
+                      [--history GAMES] [--progress-screenshot PNG] [--lang LOCALE]
 """
 
 import argparse
@@ -17,6 +17,7 @@ import subprocess
 import sys
 import tempfile
 import time
+import xml.etree.ElementTree as ET
 
 from x11 import Display
 
@@ -27,6 +28,33 @@ FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
 SCREEN = (1280, 1024)  # the size Display gives Xvfb
+TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
+
+
+class Texts:
+    """The program's texts in the language of a locale, as its translation gives them."""
+
+    def __init__(self, locale):
+        language = locale.split("_")[0].split(".")[0]
+        path = os.path.join(TRANSLATIONS, f"quorvel_{language}.ts")
+        self.translations = {}
+        if os.path.exists(path):
+            for context in ET.parse(path).getroot().iter("context"):
+                for message in context.iter("message"):
+                    self.translations[(context.findtext("name"), message.findtext("source"))] = \
+                        message.findtext("translation")
+
+    def __call__(self, context, source):
+        return self.translations.get((context, source), source)
+
+    def key(self, context, source):
+        """The access key of a caption, for xdotool."""
+        return re.search(r"&([^&])", self(context, source)).group(1).lower()
+
+
+def title_pattern(text):
+    """A window title as a pattern for xdotool, which takes extended POSIX patterns."""
+    return re.sub(r"([.\[\](){}*+?|^$\\])", r"\\\1", text)
 
 
 def install(build_dir, prefix):
@@ -36,7 +64,7 @@ def install(build_dir, prefix):
     return os.path.join(prefix, "games", "quorvel")
 
 
-def play(x, screenshot, scale, games, progress_screenshot):
+def play(x, screenshot, scale, games, progress_screenshot, texts):
     main = x.wait_for("Quorvel", dialog=False)
     width, _ = x.size(main)
     assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
@@ -47,7 +75,7 @@ def play(x, screenshot, scale, games, progress_screenshot):
     x.keys(prompt, "Return")
     x.wait_gone(prompt)
 
-    x.keys(main, "ctrl+o", "alt+a")
+    x.keys(main, "ctrl+o", "alt+" + texts.key("frmTables", "&All"))
     time.sleep(0.3)  # an access key clicks its box at the end of a 100 ms press
     x.keys(main, "ctrl+f", "F2")
     for _ in range(ANSWERED):
@@ -62,13 +90,16 @@ def play(x, screenshot, scale, games, progress_screenshot):
     x.wait_gone(score)
 
     x.keys(main, "ctrl+h")
-    history = x.wait_for(f"{NAME}'s History \\(1/{games}\\) - {DATE_TIME}", dialog=True)
+    title = title_pattern(texts("History", "%1's History (%2/%3) - %4"))
+    history = x.wait_for(title.replace("%1", NAME).replace("%2", "1").replace("%3", str(games))
+                         .replace("%4", DATE_TIME), dialog=True)
     # Yes, the default, at the last record ends the viewer; No ends it anywhere.
     x.keys(history, "Return" if games == 1 else "Escape")
     x.wait_gone(history)
 
     x.keys(main, "ctrl+p")
-    progress = x.wait_for(f"{NAME}'s Progress", dialog=True)
+    progress = x.wait_for(title_pattern(texts("frmProgress", "%1's Progress")).replace("%1", NAME),
+                          dialog=True)
     width, height = x.size(progress)
     # As large as it needs at scale 1; scrolled, but on the screen, at scale 2.
     assert 400 * scale <= width <= SCREEN[0] and 300 * scale <= height <= SCREEN[1], \
@@ -80,8 +111,8 @@ def play(x, screenshot, scale, games, progress_screenshot):
     x.keys(progress, "Escape")
     x.wait_gone(progress)
 
-    x.keys(main, "alt+h", "c")
-    help_window = x.wait_for("Help", dialog=True)
+    x.keys(main, "alt+" + texts.key("frmTables", "&Help"), texts.key("frmTables", "&Contents"))
+    help_window = x.wait_for(title_pattern(texts("frmAbout", "Help")), dialog=True)
     x.keys(help_window, "Escape")
     try:
         x.wait_gone(help_window, timeout=3)
@@ -126,6 +157,8 @@ def main():
     parser.add_argument("--history", type=int, default=0,
                         help="games the player has already played, made up before the game")
     parser.add_argument("--progress-screenshot", help="save the Progress window here")
+    parser.add_argument("--lang", default="C.UTF-8",
+                        help="LANG to play in, such as de_DE.UTF-8; stored data must not change")
     args = parser.parse_args()
     started = time.monotonic()
 
@@ -139,12 +172,15 @@ def main():
                             str(args.history)], check=True)
         with Display() as x, open(log_path, "w") as log:
             env = dict(x.env, XDG_CONFIG_HOME=config, XDG_RUNTIME_DIR=scratch,
-                       QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(args.scale))
+                       QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(args.scale), LANG=args.lang)
+            for overriding in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
+                env.pop(overriding, None)
             game = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
             try:
                 play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale,
                      args.history + 1,
-                     args.progress_screenshot and os.path.abspath(args.progress_screenshot))
+                     args.progress_screenshot and os.path.abspath(args.progress_screenshot),
+                     Texts(args.lang))
                 status = game.wait(timeout=10)
                 assert status == 0, f"quorvel ended with status {status}"
             except BaseException:
@@ -162,7 +198,7 @@ def main():
         check_options(rows)
         check_history(rows, args.history + 1)
 
-    print(f"end-to-end game passed in {time.monotonic() - started:.1f} s")
+    print(f"end-to-end game in {args.lang} passed in {time.monotonic() - started:.1f} s")
 
 
 if __name__ == "__main__":
