@@ -14,6 +14,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -57,18 +58,27 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
     return label;
 }
 
-// A translated caption may not fit the room the English one was given: the box
-// then grows to its right, up to the edge given in twips.
-void growToCaption(QCheckBox *box, int rightEdgeTwips) {
+// "&All" and "&Clear". A translation may need more room than the English
+// caption was designed with: the box then grows to its right, up to the edge
+// given in twips, keeping a pixel or two for hinting, which can draw a text
+// wider than it measures.
+QCheckBox *makeCommandBox(QWidget *parent, const char *caption, const QString &name,
+                          const QRect &geometry, int rightEdgeTwips) {
+    auto *box = place(new QCheckBox(QCoreApplication::translate("frmTables", caption), parent),
+                      name, geometry, windowFont());
+    if (box->text() == QLatin1String(caption))
+        return box;
     QStyleOptionButton option;
     option.initFrom(box);
     const int textLeft =
         box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).left();
     const int textWidth =
         box->fontMetrics().horizontalAdvance(QString(box->text()).remove(QLatin1Char('&')));
-    if (textLeft + textWidth > box->width())
+    constexpr int hinting = 2;
+    if (textLeft + textWidth + hinting > box->width())
         box->resize(std::min(box->sizeHint().width(), twipsToPixels(rightEdgeTwips) - box->x()),
                     box->height());
+    return box;
 }
 
 QRect tableBoxGeometry(int index) {
@@ -126,12 +136,10 @@ void frmTables::createControls() {
     }
     optNumSums[0]->setChecked(true);
 
-    chkAllTimes = place(new QCheckBox(tr("&All"), fraOptions), QStringLiteral("chkAllTimes"),
-                        twipsRect(120, 2760, 615, 375), windowFont());
-    chkClear = place(new QCheckBox(tr("&Clear"), fraOptions), QStringLiteral("chkClear"),
-                     twipsRect(1080, 2760, 735, 375), windowFont());
-    growToCaption(chkAllTimes, 1080);
-    growToCaption(chkClear, 1920);
+    chkAllTimes = makeCommandBox(fraOptions, QT_TR_NOOP("&All"), QStringLiteral("chkAllTimes"),
+                                 twipsRect(120, 2760, 615, 375), 1080);
+    chkClear = makeCommandBox(fraOptions, QT_TR_NOOP("&Clear"), QStringLiteral("chkClear"),
+                              twipsRect(1080, 2760, 735, 375), 1920);
     Label1 = makeLabel(fraOptions, QStringLiteral("Label1"), tr("No. of Sums"),
                        twipsRect(2040, 240, 1215, 255), designFont(sansSerif, 8.25, true),
                        Qt::AlignLeft);
