@@ -1,5 +1,7 @@
 #include "about/frm_about.h"
 #include "drill/record_text.h"
+#include "drill/score.h"
+#include "history/history_text.h"
 #include "platform/fonts.h"
 #include "platform/translations.h"
 #include "platform/ui_language.h"
@@ -312,6 +314,34 @@ class TestTranslations : public QObject {
         QFETCH(QString, shown);
         const Translations translations(language);
         QCOMPARE(recordForReading(record), shown);
+    }
+
+    // Names are filled into translated texts; a name that looks like a
+    // placeholder must come out as typed.
+    void namesAreShownAsTyped_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("name");
+        for (const QString &language : {QString(), QStringLiteral("de"), QStringLiteral("fr")}) {
+            const QByteArray row = language.isEmpty() ? "en" : language.toLatin1();
+            QTest::newRow(row + " placeholders") << language << "Ann %1 %2 %4";
+            QTest::newRow(row + " PlayerName") << language << "PlayerName";
+            QTest::newRow(row + " ampersand") << language << "Tom & Jerry";
+        }
+    }
+    void namesAreShownAsTyped() {
+        QFETCH(QString, language);
+        QFETCH(QString, name);
+        const Translations translations(language);
+        WindowFixture fx;
+        fx.start(name);
+        QVERIFY(fx.control<QLabel>("lblWelcome")->text().contains(name));
+        QCOMPARE(fx.control<QLabel>("lblWelcome")->text().count(name), 1);
+        QVERIFY(ratingLine(10, 10, name).contains(name));
+        QVERIFY(noHistoryText(name).contains(name));
+        const QString title = historyTitle(name, 2, 5, "14/07/01 10:23:45");
+        QVERIFY(title.contains(name));
+        QVERIFY(title.contains("(2/5)"));
+        QVERIFY(title.endsWith("14/07/01 10:23:45"));
     }
 
     // What a game stores is the same in every language; only what is shown differs.
