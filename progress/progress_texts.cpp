@@ -3,6 +3,8 @@
 
 #include "progress/progress_texts.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -17,50 +19,54 @@ QString trendText(const std::optional<TrendLine> &trend) {
         return {};
     const long points = std::lround(trend->rise());
     if (std::abs(trend->rise()) < steadyWithin)
-        return QStringLiteral(" Trend: steady.");
-    return points > 0 ? QStringLiteral(" Trend: up about %1 points.").arg(points)
-                      : QStringLiteral(" Trend: down about %1 points.").arg(-points);
+        return QCoreApplication::translate("frmProgress", " Trend: steady.");
+    return points > 0 ? QCoreApplication::translate("frmProgress", " Trend: up about %1 points.")
+                            .arg(points)
+                      : QCoreApplication::translate("frmProgress", " Trend: down about %1 points.")
+                            .arg(-points);
 }
 } // namespace
 
 QString progressCaption() {
-    return QStringLiteral("&Progress");
+    return QCoreApplication::translate("frmTables", "&Progress");
 }
 
 QString progressTitle(const QString &playerName) {
-    return playerName + QStringLiteral("'s Progress");
+    //: %1 is the player's name.
+    return QCoreApplication::translate("frmProgress", "%1's Progress").arg(playerName);
 }
 
 QString periodLabel() {
-    return QStringLiteral("&Show:");
+    return QCoreApplication::translate("frmProgress", "&Show:");
 }
 
 QString periodName(Period period) {
     switch (period) {
     case Period::LastTenGames:
-        return QStringLiteral("Last 10 games");
+        return QCoreApplication::translate("frmProgress", "Last 10 games");
     case Period::LastThirtyDays:
-        return QStringLiteral("Last 30 days");
+        return QCoreApplication::translate("frmProgress", "Last 30 days");
     case Period::AllGames:
         break;
     }
-    return QStringLiteral("All games");
+    return QCoreApplication::translate("frmProgress", "All games");
 }
 
 QString scoresHeading() {
-    return QStringLiteral("Scores, with the trend as a dashed line");
+    return QCoreApplication::translate("frmProgress", "Scores, with the trend as a dashed line");
 }
 
 QString chartName() {
-    return QStringLiteral("Scores chart");
+    return QCoreApplication::translate("frmProgress", "Scores chart");
 }
 
 QString wrongSumsHeading() {
-    return QStringLiteral("Sums answered wrong or not in time");
+    return QCoreApplication::translate("frmProgress", "Sums answered wrong or not in time");
 }
 
 QString wrongSumsExplanation() {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "frmProgress",
         "Each square counts how often that sum went wrong in the games shown: the darker, the "
         "more often. Games counts the games whose record shows that table. A record keeps only "
         "the sums that went wrong, so a game in which a table was always right is not counted.");
@@ -71,23 +77,25 @@ QString tableHeading(int table) {
 }
 
 QString gamesHeading() {
-    return QStringLiteral("Games");
+    return QCoreApplication::translate("frmProgress", "Games");
 }
 
 QString closeCaption() {
-    return QStringLiteral("Close");
+    return QCoreApplication::translate("frmProgress", "Close");
 }
 
 QString noGamesText(Period period) {
-    return period == Period::LastThirtyDays ? QStringLiteral("No games in the last 30 days.")
-                                            : QStringLiteral("No games to show.");
+    return period == Period::LastThirtyDays
+               ? QCoreApplication::translate("frmProgress", "No games in the last 30 days.")
+               : QCoreApplication::translate("frmProgress", "No games to show.");
 }
 
 QString summaryText(const std::vector<const PlayedGame *> &games, const ScoreSummary &summary) {
     if (games.size() == 1)
-        return QStringLiteral("1 game, on %1: %2.")
+        return QCoreApplication::translate("frmProgress", "1 game, on %1: %2.")
             .arg(shortDate(*games.front()), percent(summary.first));
-    return QStringLiteral("%1 games, %2 to %3. First %4, last %5, best %6, average %7.")
+    return QCoreApplication::translate(
+               "frmProgress", "%1 games, %2 to %3. First %4, last %5, best %6, average %7.")
                .arg(games.size())
                .arg(shortDate(*games.front()), shortDate(*games.back()), percent(summary.first),
                     percent(summary.last), percent(summary.best), percent(summary.average)) +
@@ -95,7 +103,7 @@ QString summaryText(const std::vector<const PlayedGame *> &games, const ScoreSum
 }
 
 QString gameText(int number, int count, const PlayedGame &game) {
-    return QStringLiteral("Game %1 of %2: %3 %4, %5/%6 right (%7)")
+    return QCoreApplication::translate("frmProgress", "Game %1 of %2: %3 %4, %5/%6 right (%7)")
         .arg(number)
         .arg(count)
         .arg(shortDate(game), game.time.toString(QStringLiteral("HH:mm")))
@@ -105,21 +113,27 @@ QString gameText(int number, int count, const PlayedGame &game) {
 }
 
 QString unreadableText(int records) {
-    return records == 1 ? QStringLiteral("1 record could not be read.")
-                        : QStringLiteral("%1 records could not be read.").arg(records);
+    return records == 1
+               ? QCoreApplication::translate("frmProgress", "1 record could not be read.")
+               : QCoreApplication::translate("frmProgress", "%1 records could not be read.")
+                     .arg(records);
 }
 
 QString wrongSumText(int table, int multiplier, int times) {
     const QString sum =
         QStringLiteral("%1 x %2 = %3: ").arg(table).arg(multiplier).arg(table * multiplier);
     if (times == 0)
-        return sum + QStringLiteral("never wrong");
+        return sum + QCoreApplication::translate("frmProgress", "never wrong");
     if (times == 1)
-        return sum + QStringLiteral("wrong once");
-    return sum + QStringLiteral("wrong %1 times").arg(times);
+        return sum + QCoreApplication::translate("frmProgress", "wrong once");
+    return sum + QCoreApplication::translate("frmProgress", "wrong %1 times").arg(times);
 }
 
 QString gamesShowingTableText(int table, int games) {
-    return games == 1 ? QStringLiteral("x %1: in the record of 1 game").arg(table)
-                      : QStringLiteral("x %1: in the records of %2 games").arg(table).arg(games);
+    return games == 1
+               ? QCoreApplication::translate("frmProgress", "x %1: in the record of 1 game")
+                     .arg(table)
+               : QCoreApplication::translate("frmProgress", "x %1: in the records of %2 games")
+                     .arg(table)
+                     .arg(games);
 }

@@ -245,9 +245,9 @@ class TestAbout : public QObject {
         qputenv("LC_ALL", locale.toLatin1());
         WindowFixture fx;
         fx.start();
-        fx.files.files[helpDocumentPath()] = helpDocument;
+        fx.files.files[helpDocumentPath(fx.files)] = helpDocument;
         if (!translated.isEmpty())
-            fx.files.files[helpDocumentPath("de")] = translated;
+            fx.files.files[helpDocumentPath(fx.files, "de")] = translated;
         openFromHelpMenu(fx, "mnuHelpContents", [&shown](frmAbout &window) {
             QCOMPARE(child<QTextBrowser>(window, "rtbContents")->toPlainText(), shown);
         });

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 The Quorvel developers
+
 #include "about/frm_about.h"
 #include "drill/record_text.h"
 #include "drill/score.h"
@@ -243,7 +246,7 @@ class TestTranslations : public QObject {
             QStringList texts;
             for (QAction *action : menu->actions()) {
                 texts << action->text();
-                shortcuts << action->shortcut();
+                shortcuts << action->shortcuts();
             }
             checkUnique(menu->objectName(), texts);
         }

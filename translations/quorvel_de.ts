@@ -117,6 +117,114 @@
     </message>
 </context>
 <context>
+    <name>frmProgress</name>
+    <message>
+        <source> Trend: steady.</source>
+        <translation> Tendenz: gleichbleibend.</translation>
+    </message>
+    <message>
+        <source> Trend: up about %1 points.</source>
+        <translation> Tendenz: etwa %1 Punkte nach oben.</translation>
+    </message>
+    <message>
+        <source> Trend: down about %1 points.</source>
+        <translation> Tendenz: etwa %1 Punkte nach unten.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Progress</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Zeigen:</translation>
+    </message>
+    <message>
+        <source>Last 10 games</source>
+        <translation>Letzte 10 Spiele</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Alle Spiele</translation>
+    </message>
+    <message>
+        <source>Scores, with the trend as a dashed line</source>
+        <translation>Ergebnisse, die Tendenz als gestrichelte Linie</translation>
+    </message>
+    <message>
+        <source>Scores chart</source>
+        <translation>Diagramm der Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Sums answered wrong or not in time</source>
+        <translation>Falsche oder zu späte Aufgaben</translation>
+    </message>
+    <message>
+        <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
+        <translation>Jedes Kästchen zählt, wie oft diese Aufgabe in den gezeigten Spielen falsch war: je dunkler, desto öfter. Spiele zählt die Spiele, in deren Aufzeichnung diese Reihe vorkommt. Eine Aufzeichnung behält nur die Aufgaben, die falsch waren; ein Spiel, in dem eine Reihe immer richtig war, wird also nicht mitgezählt.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spiele</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No games in the last 30 days.</source>
+        <translation>Keine Spiele in den letzten 30 Tagen.</translation>
+    </message>
+    <message>
+        <source>No games to show.</source>
+        <translation>Keine Spiele zum Anzeigen.</translation>
+    </message>
+    <message>
+        <source>1 game, on %1: %2.</source>
+        <translation>1 Spiel, am %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
+        <translation>%1 Spiele, %2 bis %3. Erstes %4, letztes %5, bestes %6, Durchschnitt %7.</translation>
+    </message>
+    <message>
+        <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
+        <translation>Spiel %1 von %2: %3 %4, %5/%6 richtig (%7)</translation>
+    </message>
+    <message>
+        <source>1 record could not be read.</source>
+        <translation>1 Aufzeichnung konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 records could not be read.</source>
+        <translation>%1 Aufzeichnungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>never wrong</source>
+        <translation>nie falsch</translation>
+    </message>
+    <message>
+        <source>wrong once</source>
+        <translation>einmal falsch</translation>
+    </message>
+    <message>
+        <source>wrong %1 times</source>
+        <translation>%1-mal falsch</translation>
+    </message>
+    <message>
+        <source>x %1: in the record of 1 game</source>
+        <translation>x %1: in der Aufzeichnung von 1 Spiel</translation>
+    </message>
+    <message>
+        <source>x %1: in the records of %2 games</source>
+        <translation>x %1: in den Aufzeichnungen von %2 Spielen</translation>
+    </message>
+</context>
+<context>
     <name>frmTables</name>
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
@@ -185,7 +293,7 @@
     </message>
     <message>
         <source>&amp;View History</source>
-        <translation>&amp;Frühere Spiele</translation>
+        <translation>Frühere &amp;Spiele</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -223,6 +331,10 @@
     <message>
         <source>Game cancelled by request!</source>
         <translation>Das Spiel wurde auf Wunsch abgebrochen!</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
     </message>
 </context>
 </TS>

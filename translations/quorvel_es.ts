@@ -117,6 +117,114 @@
     </message>
 </context>
 <context>
+    <name>frmProgress</name>
+    <message>
+        <source> Trend: steady.</source>
+        <translation> Tendencia: estable.</translation>
+    </message>
+    <message>
+        <source> Trend: up about %1 points.</source>
+        <translation> Tendencia: sube unos %1 puntos.</translation>
+    </message>
+    <message>
+        <source> Trend: down about %1 points.</source>
+        <translation> Tendencia: baja unos %1 puntos.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Progress</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Progreso de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Mostrar:</translation>
+    </message>
+    <message>
+        <source>Last 10 games</source>
+        <translation>Últimas 10 partidas</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Todas las partidas</translation>
+    </message>
+    <message>
+        <source>Scores, with the trend as a dashed line</source>
+        <translation>Puntuaciones, con la tendencia en línea discontinua</translation>
+    </message>
+    <message>
+        <source>Scores chart</source>
+        <translation>Gráfico de puntuaciones</translation>
+    </message>
+    <message>
+        <source>Sums answered wrong or not in time</source>
+        <translation>Cuentas falladas o fuera de tiempo</translation>
+    </message>
+    <message>
+        <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
+        <translation>Cada casilla cuenta cuántas veces se falló esa cuenta en las partidas mostradas: cuanto más oscura, más veces. Partidas cuenta las partidas cuyo registro incluye esa tabla. Un registro solo guarda las cuentas falladas, así que una partida en la que una tabla siempre estuvo bien no se cuenta.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Partidas</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No games in the last 30 days.</source>
+        <translation>Ninguna partida en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>No games to show.</source>
+        <translation>No hay partidas que mostrar.</translation>
+    </message>
+    <message>
+        <source>1 game, on %1: %2.</source>
+        <translation>1 partida, el %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
+        <translation>%1 partidas, del %2 al %3. Primera %4, última %5, mejor %6, media %7.</translation>
+    </message>
+    <message>
+        <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
+        <translation>Partida %1 de %2: %3 %4, %5/%6 bien (%7)</translation>
+    </message>
+    <message>
+        <source>1 record could not be read.</source>
+        <translation>No se ha podido leer 1 registro.</translation>
+    </message>
+    <message>
+        <source>%1 records could not be read.</source>
+        <translation>No se han podido leer %1 registros.</translation>
+    </message>
+    <message>
+        <source>never wrong</source>
+        <translation>nunca fallada</translation>
+    </message>
+    <message>
+        <source>wrong once</source>
+        <translation>fallada una vez</translation>
+    </message>
+    <message>
+        <source>wrong %1 times</source>
+        <translation>fallada %1 veces</translation>
+    </message>
+    <message>
+        <source>x %1: in the record of 1 game</source>
+        <translation>x %1: en el registro de 1 partida</translation>
+    </message>
+    <message>
+        <source>x %1: in the records of %2 games</source>
+        <translation>x %1: en los registros de %2 partidas</translation>
+    </message>
+</context>
+<context>
     <name>frmTables</name>
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
@@ -223,6 +331,10 @@
     <message>
         <source>Game cancelled by request!</source>
         <translation>¡Has cancelado la partida!</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
     </message>
 </context>
 </TS>

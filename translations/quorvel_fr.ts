@@ -117,6 +117,114 @@
     </message>
 </context>
 <context>
+    <name>frmProgress</name>
+    <message>
+        <source> Trend: steady.</source>
+        <translation> Tendance&#xa0;: stable.</translation>
+    </message>
+    <message>
+        <source> Trend: up about %1 points.</source>
+        <translation> Tendance&#xa0;: en hausse d&apos;environ %1 points.</translation>
+    </message>
+    <message>
+        <source> Trend: down about %1 points.</source>
+        <translation> Tendance&#xa0;: en baisse d&apos;environ %1 points.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Progress</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Progrès de %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Afficher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Last 10 games</source>
+        <translation>10 dernières parties</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Toutes les parties</translation>
+    </message>
+    <message>
+        <source>Scores, with the trend as a dashed line</source>
+        <translation>Scores, avec la tendance en pointillés</translation>
+    </message>
+    <message>
+        <source>Scores chart</source>
+        <translation>Graphique des scores</translation>
+    </message>
+    <message>
+        <source>Sums answered wrong or not in time</source>
+        <translation>Calculs faux ou trop lents</translation>
+    </message>
+    <message>
+        <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
+        <translation>Chaque case compte combien de fois ce calcul a été raté dans les parties affichées&#xa0;: plus elle est foncée, plus c&apos;est souvent. Parties compte les parties dont l&apos;enregistrement contient cette table. Un enregistrement ne garde que les calculs ratés&#xa0;: une partie où une table était toujours juste n&apos;est donc pas comptée.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>No games in the last 30 days.</source>
+        <translation>Aucune partie ces 30 derniers jours.</translation>
+    </message>
+    <message>
+        <source>No games to show.</source>
+        <translation>Aucune partie à afficher.</translation>
+    </message>
+    <message>
+        <source>1 game, on %1: %2.</source>
+        <translation>1 partie, le %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
+        <translation>%1 parties, du %2 au %3. Premier score %4, dernier %5, meilleur %6, moyenne %7.</translation>
+    </message>
+    <message>
+        <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
+        <translation>Partie %1 sur %2&#xa0;: %3 %4, %5/%6 justes (%7)</translation>
+    </message>
+    <message>
+        <source>1 record could not be read.</source>
+        <translation>1 enregistrement n&apos;a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>%1 records could not be read.</source>
+        <translation>%1 enregistrements n&apos;ont pas pu être lus.</translation>
+    </message>
+    <message>
+        <source>never wrong</source>
+        <translation>jamais raté</translation>
+    </message>
+    <message>
+        <source>wrong once</source>
+        <translation>raté une fois</translation>
+    </message>
+    <message>
+        <source>wrong %1 times</source>
+        <translation>raté %1 fois</translation>
+    </message>
+    <message>
+        <source>x %1: in the record of 1 game</source>
+        <translation>x %1&#xa0;: dans l&apos;enregistrement d&apos;une partie</translation>
+    </message>
+    <message>
+        <source>x %1: in the records of %2 games</source>
+        <translation>x %1&#xa0;: dans les enregistrements de %2 parties</translation>
+    </message>
+</context>
+<context>
     <name>frmTables</name>
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
@@ -223,6 +331,10 @@
     <message>
         <source>Game cancelled by request!</source>
         <translation>Partie annulée à ta demande&#xa0;!</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progrès</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,114 @@
     </message>
 </context>
 <context>
+    <name>frmProgress</name>
+    <message>
+        <source> Trend: steady.</source>
+        <translation> Trend: gelijk.</translation>
+    </message>
+    <message>
+        <source> Trend: up about %1 points.</source>
+        <translation> Trend: ongeveer %1 punten omhoog.</translation>
+    </message>
+    <message>
+        <source> Trend: down about %1 points.</source>
+        <translation> Trend: ongeveer %1 punten omlaag.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s Progress</source>
+        <extracomment>%1 is the player&apos;s name.</extracomment>
+        <translation>Voortgang van %1</translation>
+    </message>
+    <message>
+        <source>&amp;Show:</source>
+        <translation>&amp;Toon:</translation>
+    </message>
+    <message>
+        <source>Last 10 games</source>
+        <translation>Laatste 10 spellen</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Laatste 30 dagen</translation>
+    </message>
+    <message>
+        <source>All games</source>
+        <translation>Alle spellen</translation>
+    </message>
+    <message>
+        <source>Scores, with the trend as a dashed line</source>
+        <translation>Scores, met de trend als stippellijn</translation>
+    </message>
+    <message>
+        <source>Scores chart</source>
+        <translation>Grafiek van de scores</translation>
+    </message>
+    <message>
+        <source>Sums answered wrong or not in time</source>
+        <translation>Sommen fout of te laat</translation>
+    </message>
+    <message>
+        <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
+        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. Spellen telt de spellen waarvan de opslag die tafel bevat. De opslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Spellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>No games in the last 30 days.</source>
+        <translation>Geen spellen in de laatste 30 dagen.</translation>
+    </message>
+    <message>
+        <source>No games to show.</source>
+        <translation>Geen spellen om te tonen.</translation>
+    </message>
+    <message>
+        <source>1 game, on %1: %2.</source>
+        <translation>1 spel, op %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
+        <translation>%1 spellen, %2 tot %3. Eerste %4, laatste %5, beste %6, gemiddeld %7.</translation>
+    </message>
+    <message>
+        <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
+        <translation>Spel %1 van %2: %3 %4, %5/%6 goed (%7)</translation>
+    </message>
+    <message>
+        <source>1 record could not be read.</source>
+        <translation>1 spel kon niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>%1 records could not be read.</source>
+        <translation>%1 spellen konden niet worden gelezen.</translation>
+    </message>
+    <message>
+        <source>never wrong</source>
+        <translation>nooit fout</translation>
+    </message>
+    <message>
+        <source>wrong once</source>
+        <translation>één keer fout</translation>
+    </message>
+    <message>
+        <source>wrong %1 times</source>
+        <translation>%1 keer fout</translation>
+    </message>
+    <message>
+        <source>x %1: in the record of 1 game</source>
+        <translation>x %1: in de opslag van 1 spel</translation>
+    </message>
+    <message>
+        <source>x %1: in the records of %2 games</source>
+        <translation>x %1: in de opslag van %2 spellen</translation>
+    </message>
+</context>
+<context>
     <name>frmTables</name>
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
@@ -223,6 +331,10 @@
     <message>
         <source>Game cancelled by request!</source>
         <translation>Het spel is gestopt op jouw verzoek!</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>Voort&amp;gang</translation>
     </message>
 </context>
 </TS>

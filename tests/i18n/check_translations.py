@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+
 """Fails when a text the code shows is not translated into every shipped language, when a
 translation is kept for a text the code no longer has, or when a translation loses a
-placeholder or an access key of its source.
+placeholder, an access key or a blank at an end of its source.
 
 Usage: check_translations.py <lupdate> <source-list-file> <ts-file>...
 lupdate reads the code into copies of the .ts files; the copies are checked, so a text
@@ -42,6 +45,9 @@ def faults(ts_path, shown_name):
                 found.append(f"{where}: {text!r} changes the placeholders")
             elif access_keys(source) != access_keys(text):
                 found.append(f"{where}: {text!r} changes the access key")
+            elif (source[:1].isspace(), source[-1:].isspace()) != \
+                    (text[:1].isspace(), text[-1:].isspace()):
+                found.append(f"{where}: {text!r} loses or adds a blank at an end")
     return found
 
 
