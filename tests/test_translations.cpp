@@ -8,6 +8,7 @@
 #include "platform/fonts.h"
 #include "platform/translations.h"
 #include "platform/ui_language.h"
+#include "rtf/rtf_reader.h"
 #include "support/drill_fixture.h"
 #include "support/help_window.h"
 
@@ -16,6 +17,7 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <map>
@@ -345,6 +347,29 @@ class TestTranslations : public QObject {
         QVERIFY(title.contains(name));
         QVERIFY(title.contains("(2/5)"));
         QVERIFY(title.endsWith("14/07/01 10:23:45"));
+    }
+
+    // Each translated help document reads, and names the prompt and menu
+    // items as the translated windows do.
+    void helpDocumentMatchesTheWindows_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : shipped)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void helpDocumentMatchesTheWindows() {
+        QFETCH(QString, language);
+        QFile file(QFINDTESTDATA("../data/Quorvel." + language + ".rtf"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextDocument document;
+        QVERIFY(readRtf(file.readAll(), document));
+        const Translations translations(language);
+        const QString text = document.toRawText();
+        for (const char *shown :
+             {"What is your name?", "&Options...", "&View History", "&Progress", "&Cancel Game"}) {
+            const QString translated =
+                QCoreApplication::translate("frmTables", shown).remove(QLatin1Char('&'));
+            QVERIFY2(text.contains(translated), qPrintable(translated));
+        }
     }
 
     // What a game stores is the same in every language; only what is shown differs.

@@ -53,8 +53,10 @@ class Texts:
 
 
 def title_pattern(text):
-    """A window title as a pattern for xdotool, which takes extended POSIX patterns."""
-    return re.sub(r"([.\[\](){}*+?|^$\\])", r"\\\1", text)
+    """A window title as a pattern for xdotool, which takes extended POSIX patterns. A title's
+    letters beyond ASCII may reach it in another encoding, so any one to four bytes match them."""
+    escaped = re.sub(r"([.\[\](){}*+?|^$\\])", r"\\\1", text)
+    return re.sub(r"[^\x00-\x7f]", ".{1,4}", escaped)
 
 
 def install(build_dir, prefix):

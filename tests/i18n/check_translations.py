@@ -4,9 +4,10 @@
 
 """Fails when a text the code shows is not translated into every shipped language, when a
 translation is kept for a text the code no longer has, or when a translation loses a
-placeholder, an access key or a blank at an end of its source.
+placeholder, an access key or a blank at an end of its source. The help document must have a
+translation for each language, with the same paragraphs, table cells and pictures.
 
-Usage: check_translations.py <lupdate> <source-list-file> <ts-file>...
+Usage: check_translations.py <lupdate> <source-list-file> <help-document> <ts-file>...
 lupdate reads the code into copies of the .ts files; the copies are checked, so a text
 added to the code fails here before anyone runs the update by hand.
 """
@@ -20,6 +21,10 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 PLACEHOLDER = re.compile(r"%\d+|PlayerName")
+# What a translated help document keeps of the English one: its paragraphs, headings, table
+# cells and rows, and pictures.
+STRUCTURE = [re.compile(r"\\" + word + r"(?![a-z])")
+             for word in ("par", "keepn", "cell", "row", "pict")]
 
 
 def access_keys(text):
@@ -51,8 +56,24 @@ def faults(ts_path, shown_name):
     return found
 
 
+def help_faults(english, language):
+    translated = english[:-len(".rtf")] + f".{language}.rtf"
+    if not os.path.exists(translated):
+        return [f"{os.path.basename(translated)} is missing"]
+    structure = []
+    for path in (english, translated):
+        with open(path, encoding="cp1252") as document:
+            text = document.read()
+        structure.append([len(pattern.findall(text)) for pattern in STRUCTURE])
+    if structure[0] != structure[1]:
+        return [f"{os.path.basename(translated)} has {structure[1]} paragraphs, headings, cells, "
+                f"rows and pictures where the English one has {structure[0]}"]
+    return []
+
+
 def main():
-    lupdate, source_list, ts_files = sys.argv[1], sys.argv[2], sys.argv[3:]
+    lupdate, source_list, help_document, ts_files = sys.argv[1], sys.argv[2], sys.argv[3], \
+        sys.argv[4:]
     found = []
     with tempfile.TemporaryDirectory() as scratch:
         for ts_file in ts_files:
@@ -61,11 +82,14 @@ def main():
             subprocess.run([lupdate, "-silent", "-locations", "none", "-no-ui-lines",
                             f"@{source_list}", "-ts", copy], check=True)
             found += faults(copy, os.path.basename(ts_file))
+            language = re.fullmatch(r"quorvel_(\w+)\.ts", os.path.basename(ts_file)).group(1)
+            found += help_faults(help_document, language)
     for fault in found:
         print(fault)
     if found:
-        print("Update with: cmake --build <build-dir> --target update_translations, "
-              "then translate what is marked unfinished and remove what vanished.")
+        print("Bring the .ts files up to date with: cmake --build <build-dir> --target "
+              "update_translations; translate what is marked unfinished, remove what vanished, "
+              "and keep each help document in step with data/Quorvel.rtf.")
         return 1
     print(f"{len(ts_files)} translations complete")
     return 0
