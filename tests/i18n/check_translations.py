@@ -5,9 +5,12 @@
 """Fails when a text the code shows is not translated into every shipped language, when a
 translation is kept for a text the code no longer has, or when a translation loses a
 placeholder, an access key or a blank at an end of its source. The help document must have a
-translation for each language, with the same paragraphs, table cells and pictures.
+translation for each language, with the same paragraphs, table cells and pictures; the desktop
+entry a GenericName and a Comment, and the AppStream metainfo a summary and as many paragraphs
+of description as the English ones.
 
-Usage: check_translations.py <lupdate> <source-list-file> <help-document> <ts-file>...
+Usage: check_translations.py <lupdate> <source-list-file> <help-document> <desktop-entry>
+                             <metainfo> <ts-file>...
 lupdate reads the code into copies of the .ts files; the copies are checked, so a text
 added to the code fails here before anyone runs the update by hand.
 """
@@ -71,9 +74,27 @@ def help_faults(english, language):
     return []
 
 
+def menu_entry_faults(desktop_entry, metainfo, language):
+    found = []
+    with open(desktop_entry, encoding="utf-8") as entry:
+        keys = [line.split("=", 1)[0] for line in entry]
+    for key in ("GenericName", "Comment"):
+        if f"{key}[{language}]" not in keys:
+            found.append(f"the desktop entry has no {key}[{language}]")
+    root = ET.parse(metainfo).getroot()
+    lang = "{http://www.w3.org/XML/1998/namespace}lang"
+    if not [s for s in root.findall("summary") if s.get(lang) == language]:
+        found.append(f"the metainfo has no summary in {language}")
+    paragraphs = [p.get(lang) for p in root.find("description").findall("p")]
+    if paragraphs.count(language) != paragraphs.count(None):
+        found.append(f"the metainfo describes in {paragraphs.count(language)} paragraphs in "
+                     f"{language}, in {paragraphs.count(None)} in English")
+    return found
+
+
 def main():
-    lupdate, source_list, help_document, ts_files = sys.argv[1], sys.argv[2], sys.argv[3], \
-        sys.argv[4:]
+    lupdate, source_list, help_document, desktop_entry, metainfo = sys.argv[1:6]
+    ts_files = sys.argv[6:]
     found = []
     with tempfile.TemporaryDirectory() as scratch:
         for ts_file in ts_files:
@@ -84,12 +105,14 @@ def main():
             found += faults(copy, os.path.basename(ts_file))
             language = re.fullmatch(r"quorvel_(\w+)\.ts", os.path.basename(ts_file)).group(1)
             found += help_faults(help_document, language)
+            found += menu_entry_faults(desktop_entry, metainfo, language)
     for fault in found:
         print(fault)
     if found:
         print("Bring the .ts files up to date with: cmake --build <build-dir> --target "
               "update_translations; translate what is marked unfinished, remove what vanished, "
-              "and keep each help document in step with data/Quorvel.rtf.")
+              "and keep the help documents, the desktop entry and the metainfo in step with "
+              "their English texts.")
         return 1
     print(f"{len(ts_files)} translations complete")
     return 0
