@@ -141,8 +141,11 @@ void Parser::closeGroup() {
         else if (state_.destination == Destination::FieldInstruction)
             endFieldInstruction();
     }
-    if (state_.inNote && !outer.inNote)
+    // A mark still waiting for its note's kind takes the note's number.
+    if (state_.inNote && !outer.inNote) {
+        writeNoteMark();
         notes_.end();
+    }
     if (!fields_.empty() && fields_.back().depth == stack_.size())
         endField();
     state_ = stack_.back();

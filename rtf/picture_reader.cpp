@@ -114,8 +114,9 @@ void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSiz
     const qint64 keeps = kBytesPerPixel * kept.width() * kept.height();
     if (!budget.spendOnPicture(work + keeps))
         return;
-    // A decoder that must hold the whole picture may use what the budget has left.
-    reader.setAllocationLimit(int(std::min<qint64>(budget.pictureRoom() >> 20, INT_MAX)));
+    // A decoder that must hold the whole picture may use what the budget has left, besides
+    // what the kept picture is paid for.
+    reader.setAllocationLimit(int(std::min<qint64>((budget.pictureRoom() + keeps) >> 20, INT_MAX)));
     if (kept != size)
         reader.setScaledSize(kept);
     QImage picture = reader.read();

@@ -556,6 +556,9 @@ class TestRtfReader : public QObject {
         row("endnotes numbered apart",
             R"(\aftnnrlc A{\super\chftn}{\*\footnote\chftn foot}B{\super\chftn}{\*\footnote\ftnalt\chftn end}C\par)",
             "A1BiC\n---\n1foot\niend");
+        row("empty note",
+            R"(A{\super\chftn}{\*\footnote}B{\super\chftn}{\*\footnote\chftn two}\par)",
+            "A1B2\n---\n2two");
         row("note with a mark of its own", R"(A*{\*\footnote * star}\par)", "A*\n---\n* star");
         row("placeholder field",
             R"(Name: {\field{\*\fldinst MACROBUTTON None child\u8217\'92s name}}.\par)",
@@ -826,6 +829,19 @@ class TestRtfReader : public QObject {
         large.save(&buffer, "png");
         QTest::newRow("10 MB of large pictures")
             << repeated("{\\rtf1 ", "{\\pict\\pngblip " + png.toHex() + "}", tenMiB);
+        // Pictures that keep many pixels for little work take their whole share, then text
+        // takes what the total leaves.
+        QImage tall(576, 4000, QImage::Format_RGB32);
+        tall.fill(Qt::white);
+        QByteArray tallPng;
+        QBuffer tallBuffer(&tallPng);
+        tallBuffer.open(QIODevice::WriteOnly);
+        tall.save(&tallBuffer, "png");
+        QByteArray pictures =
+            repeated("{\\rtf1 ", "{\\pict\\pngblip " + tallPng.toHex() + "}", tenMiB / 2);
+        pictures.chop(1);
+        QTest::newRow("5 MB of tall pictures, then text")
+            << repeated(pictures, "\\pard\\box\\brdrs a\\par\\pard b\\par ", tenMiB);
         QTest::newRow("10 MB of ruled paragraphs")
             << repeated("{\\rtf1 ", "\\pard\\box\\brdrs a\\par\\pard b\\par ", tenMiB);
         QTest::newRow("10 MB document") << repeated(
