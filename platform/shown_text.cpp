@@ -32,16 +32,12 @@ bool movesText(char32_t c) {
     }
 }
 
-// A tab stays: it is shown as a blank. C0 controls have symbols of their own.
+// A tab stays, shown as a blank. The symbols of the other control characters
+// are in none of the fonts the program can count on; the replacement mark is.
 QChar visible(QChar c) {
-    if (c == u'\t')
-        return c;
-    if (c.unicode() < 0x20)
-        return QChar(0x2400 + c.unicode());
-    if (c.unicode() == 0x7F)
-        return QChar(0x2421);
-    if (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
-        c.category() == QChar::Separator_Paragraph)
+    if (c != u'\t' &&
+        (c.category() == QChar::Other_Control || c.category() == QChar::Separator_Line ||
+         c.category() == QChar::Separator_Paragraph))
         return replacementCharacter;
     return c;
 }

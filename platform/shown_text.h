@@ -8,8 +8,8 @@
 class QWidget;
 
 // Text the player typed or the store holds, ready to go inside one of the
-// program's own texts: control characters become their visible symbols, and
-// a name with right-to-left letters or direction marks is isolated, so that
+// program's own texts: control characters but the tab become a visible mark,
+// and text with right-to-left letters or direction marks is isolated, so that
 // it cannot reorder the words around it.
 QString shownText(const QString &text);
 
