@@ -4,6 +4,7 @@
 // The main window's controls and menus as they stand before any event.
 #include "app/frm_tables.h"
 
+#include "app/captioned_frame.h"
 #include "app/greeting.h"
 #include "app/sum_counts.h"
 #include "drill/answer_box.h"
@@ -53,6 +54,8 @@ Widget *place(Widget *widget, const QString &name, const QRect &geometry, const 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &caption,
                   const QRect &geometry, const QFont &font, Qt::Alignment alignment) {
     auto *label = place(new QLabel(caption, parent), name, geometry, font);
+    // The greeting holds the player's name, which must not be read as markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setWordWrap(true);
     return label;
@@ -107,7 +110,7 @@ void frmTables::createControls() {
     fillBackground(lblWelcome, desktopColour());
     lblWelcome->hide();
 
-    fraOptions = place(new QGroupBox(tr("Options"), client), QStringLiteral("fraOptions"),
+    fraOptions = place(new CaptionedFrame(tr("Options"), client), QStringLiteral("fraOptions"),
                        twipsRect(1080, 240, 3735, 3255), designFont(sansSerif, 8.25, true));
     fillBackground(fraOptions, scrollBarColour());
     fraOptions->hide();
@@ -115,6 +118,8 @@ void frmTables::createControls() {
     fraSum = place(new QFrame(client), QStringLiteral("fraSum"), twipsRect(120, 840, 5895, 2535),
                    windowFont());
     fraSum->setFrameShape(QFrame::NoFrame);
+    // Over the desktop colour the red and blue scores could hardly be read.
+    fillBackground(fraSum, controlColour());
     fraSum->hide();
 
     tmrSpeed.setObjectName(QStringLiteral("tmrSpeed"));

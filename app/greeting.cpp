@@ -3,6 +3,9 @@
 
 #include "app/greeting.h"
 
+#include "platform/shown_text.h"
+
 QString greetingFor(const QString &caption, const QString &playerName) {
-    return QString(caption).replace(QStringLiteral("PlayerName"), playerName, Qt::CaseSensitive);
+    return QString(caption).replace(QStringLiteral("PlayerName"), shownText(playerName),
+                                    Qt::CaseSensitive);
 }

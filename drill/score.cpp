@@ -3,6 +3,8 @@
 
 #include "drill/score.h"
 
+#include "platform/shown_text.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -34,7 +36,8 @@ QString scoreLine(int correct, int maxSums) {
 
 QString ratingLine(int correct, int maxSums, const QString &playerName) {
     const char *phrase = ratingPhrase(correct, maxSums);
-    return phrase ? QCoreApplication::translate("EndOfGame", phrase).arg(playerName) + twoLineBreaks
+    return phrase ? QCoreApplication::translate("EndOfGame", phrase).arg(shownText(playerName)) +
+                        twoLineBreaks
                   : QString();
 }
 

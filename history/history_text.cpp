@@ -3,6 +3,8 @@
 
 #include "history/history_text.h"
 
+#include "platform/shown_text.h"
+
 #include <QCoreApplication>
 
 QString historySection(const QString &playerName) {
@@ -13,7 +15,8 @@ QString historyTitle(const QString &playerName, int number, int count, const QSt
     //: %1 is the player's name, %2 the record's number, %3 the number of records,
     //: %4 the date and time the game ended.
     return QCoreApplication::translate("History", "%1's History (%2/%3) - %4")
-        .arg(playerName, QString::number(number), QString::number(count), key);
+        .arg(shownText(playerName), QString::number(number), QString::number(count),
+             shownText(key));
 }
 
 QString historyText(const QString &record) {
@@ -23,5 +26,5 @@ QString historyText(const QString &record) {
 
 QString noHistoryText(const QString &playerName) {
     //: %1 is the player's name.
-    return QCoreApplication::translate("History", "No history for %1!").arg(playerName);
+    return QCoreApplication::translate("History", "No history for %1!").arg(shownText(playerName));
 }

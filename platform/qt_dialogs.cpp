@@ -4,6 +4,7 @@
 #include "platform/qt_dialogs.h"
 
 #include "platform/app_info.h"
+#include "platform/shown_text.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -12,7 +13,7 @@
 MsgResult QtDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
                                 const QString &title) {
     QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(title.isEmpty() ? appTitle() : title);
+    setTitleAsGiven(box, title.isEmpty() ? appTitle() : title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     switch (icon) {

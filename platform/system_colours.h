@@ -12,3 +12,13 @@ inline QColor desktopColour() {
 inline QColor scrollBarColour() {
     return QColor(192, 192, 192);
 }
+// The face of buttons and other controls, and their 3-D edges.
+inline QColor controlColour() {
+    return QColor(192, 192, 192);
+}
+inline QColor buttonShadowColour() {
+    return QColor(128, 128, 128);
+}
+inline QColor buttonHighlightColour() {
+    return QColor(255, 255, 255);
+}

@@ -3,6 +3,7 @@
 
 #include "progress/frm_progress.h"
 
+#include "platform/shown_text.h"
 #include "progress/progress_texts.h"
 #include "progress/score_chart.h"
 #include "progress/wrong_sums_model.h"
@@ -86,7 +87,7 @@ frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const
                          QWidget *parent)
     : QDialog(parent), history_(std::move(history)), now_(now) {
     setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(progressTitle(playerName));
+    setTitleAsGiven(*this, progressTitle(playerName));
     createControls();
     {
         const QSignalBlocker once(cboPeriod);

@@ -3,6 +3,8 @@
 
 #include "progress/progress_texts.h"
 
+#include "platform/shown_text.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -33,7 +35,7 @@ QString progressCaption() {
 
 QString progressTitle(const QString &playerName) {
     //: %1 is the player's name.
-    return QCoreApplication::translate("frmProgress", "%1's Progress").arg(playerName);
+    return QCoreApplication::translate("frmProgress", "%1's Progress").arg(shownText(playerName));
 }
 
 QString periodLabel() {

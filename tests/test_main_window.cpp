@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
-#include "support/window_fixture.h"
+#include "support/drill_fixture.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -15,6 +15,20 @@
 namespace {
 QString actionCaption(QAction *action) {
     return action->isSeparator() ? "-" : action->text();
+}
+
+// The contrast ratio of two colours as the accessibility guidelines define it.
+double contrast(const QColor &a, const QColor &b) {
+    auto luminance = [](const QColor &colour) {
+        auto linear = [](double value) {
+            return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a);
+    const double second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
 } // namespace
 
@@ -133,6 +147,28 @@ class TestMainWindow : public QObject {
                  QColor(0, 0, 255));
         QCOMPARE(fx.control<QLabel>("lblWrong")->palette().color(QPalette::WindowText),
                  QColor(255, 0, 0));
+    }
+
+    // Text against what is drawn behind it, during a game.
+    void scoreReadsClearly_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<double>("least");
+        QTest::newRow("correct") << "lblCorrect" << 4.5;
+        QTest::newRow("wrong") << "lblWrong" << 2.0;
+    }
+    void scoreReadsClearly() {
+        QFETCH(QString, name);
+        QFETCH(double, least);
+        DrillFixture fx;
+        fx.startActive();
+        fx.newGame({7});
+        const QLabel *label = fx.control<QLabel>(name);
+        const QImage shown = fx.window->grab().toImage();
+        // Right of the text, which is shorter than its label.
+        const QColor ground =
+            shown.pixelColor(label->mapTo(fx.window.get(), QPoint(label->width() - 2, 2)));
+        const double ratio = contrast(label->palette().color(QPalette::WindowText), ground);
+        QVERIFY2(ratio >= least, qPrintable(QString::number(ratio)));
     }
 
     void windowIsFixedAndTitled() {

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 
 #include "about/frm_about.h"
+#include "app/captioned_frame.h"
 #include "drill/record_text.h"
 #include "drill/score.h"
 #include "history/history_text.h"
@@ -37,6 +38,8 @@ int overrun(QWidget *widget) {
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         return button->sizeHint().width() - button->width();
+    if (auto *frame = qobject_cast<CaptionedFrame *>(widget))
+        return frame->captionRect().right() + 1 - frame->width();
     if (auto *frame = qobject_cast<QGroupBox *>(widget))
         return frame->fontMetrics().horizontalAdvance(frame->title()) - frame->width();
     return 0;

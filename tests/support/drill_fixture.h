@@ -15,9 +15,9 @@
 
 // A started, active main window with short ways to its game controls.
 struct DrillFixture : WindowFixture {
-    // Start-up as Sam, with the window active so that focus and shortcuts work.
-    void startActive() {
-        start();
+    // Start-up with the window active so that focus and shortcuts work.
+    void startActive(const QString &name = QStringLiteral("Sam")) {
+        start(name);
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window.get()))
             qFatal("the main window did not become active");
