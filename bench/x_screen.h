@@ -68,13 +68,15 @@ class Screen {
     }
 
     // The time the window is next drawn over an area at least `minWidth` pixels
-    // wide; nothing when that does not come within the time. Needs watchEveryDrawing.
+    // wide, as the server stamps it (whole milliseconds, so that a busy machine
+    // slowing this client does not move it); nothing when that does not come
+    // within the time. Needs watchEveryDrawing.
     std::optional<double> waitForDrawing(xcb_window_t window, int minWidth, double timeoutMs) {
         std::optional<double> drawnAt;
         pump(timeoutMs, [&](xcb_window_t damaged) {
             if (damaged == window && lastDamage_.damage == everyDrawing_ &&
                 lastDamage_.area.width >= minWidth)
-                drawnAt = nowMs();
+                drawnAt = double(lastDamage_.timestamp);
             return drawnAt.has_value();
         });
         return drawnAt;

@@ -12,16 +12,29 @@ namespace {
 
 constexpr uint8_t sentEventBit = 0x80;
 
-// The window in front when it can take keys: it has the keyboard and no modal
-// window stands before it.
-QWindow *frontWindowTakingKeys() {
-    QWindow *front = QGuiApplication::focusWindow();
-    if (!front || !front->isVisible())
-        return nullptr;
+bool takesKeys(const QWindow *window) {
+    if (!window || !window->isVisible())
+        return false;
     const QWindow *modal = QGuiApplication::modalWindow();
-    if (modal && modal != front && !modal->isAncestorOf(front))
-        return nullptr;
-    return front;
+    return !modal || modal == window || modal->isAncestorOf(window);
+}
+
+QWindow *windowWithId(xcb_window_t id) {
+    const auto windows = QGuiApplication::allWindows();
+    for (QWindow *window : windows) {
+        if (window->handle() && window->winId() == id)
+            return window;
+    }
+    return nullptr;
+}
+
+// The window with the keyboard, or else (none has it while a window closes,
+// without a window manager) the one the key was sent to, if it can take keys.
+QWindow *frontWindowTakingKeys(xcb_window_t sentTo) {
+    if (QWindow *focus = QGuiApplication::focusWindow())
+        return takesKeys(focus) ? focus : nullptr;
+    QWindow *window = windowWithId(sentTo);
+    return takesKeys(window) ? window : nullptr;
 }
 
 } // namespace
@@ -33,7 +46,7 @@ std::unique_ptr<KeysToTheFront> KeysToTheFront::forThisDisplay() {
 }
 
 KeysToTheFront::KeysToTheFront(xcb_connection_t *connection) : connection_(connection) {
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &KeysToTheFront::sendOnHeldKeys);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this] { sendOnHeldKeys(); });
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -52,17 +65,17 @@ bool KeysToTheFront::nativeEventFilter(const QByteArray &eventType, void *messag
         sentOn_ = std::max(0, sentOn_ - 1);
         return false;
     }
+    const auto *key = reinterpret_cast<xcb_key_press_event_t *>(event);
     // Behind held keys a key waits its turn, even when it could go now.
-    if (held_.empty() && sentOn_ == 0 && frontWindowTakingKeys())
+    if (held_.empty() && sentOn_ == 0 && frontWindowTakingKeys(key->event))
         return false;
-    held_.push_back(
-        std::make_unique<xcb_key_press_event_t>(*reinterpret_cast<xcb_key_press_event_t *>(event)));
-    sendOnHeldKeys();
+    held_.push_back(std::make_unique<xcb_key_press_event_t>(*key));
+    sendOnHeldKeys(key->event);
     return true;
 }
 
-void KeysToTheFront::sendOnHeldKeys() {
-    const QWindow *front = frontWindowTakingKeys();
+void KeysToTheFront::sendOnHeldKeys(uint32_t sentTo) {
+    const QWindow *front = frontWindowTakingKeys(sentTo);
     if (!front || held_.empty())
         return;
     for (const auto &key : held_) {

@@ -6,6 +6,7 @@
 #include <QAbstractNativeEventFilter>
 #include <QObject>
 
+#include <cstdint>
 #include <deque>
 #include <memory>
 
@@ -28,7 +29,8 @@ class KeysToTheFront : public QObject, public QAbstractNativeEventFilter {
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *) override;
 
   private:
-    void sendOnHeldKeys();
+    // To the window in front; `sentTo` is where the server sent the last key.
+    void sendOnHeldKeys(uint32_t sentTo = 0);
 
     xcb_connection_t *connection_;
     std::deque<std::unique_ptr<xcb_key_press_event_t>> held_;
