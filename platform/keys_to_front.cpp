@@ -3,6 +3,8 @@
 
 #include "platform/keys_to_front.h"
 
+#include "platform/x_connection.h"
+
 #include <QGuiApplication>
 #include <QWindow>
 
@@ -40,8 +42,7 @@ QWindow *frontWindowTakingKeys(xcb_window_t sentTo) {
 } // namespace
 
 std::unique_ptr<KeysToTheFront> KeysToTheFront::forThisDisplay() {
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = xConnection();
     return connection ? std::make_unique<KeysToTheFront>(connection) : nullptr;
 }
 

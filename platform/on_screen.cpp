@@ -3,7 +3,8 @@
 
 #include "platform/on_screen.h"
 
-#include <QGuiApplication>
+#include "platform/x_connection.h"
+
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -17,9 +18,6 @@ void putOnScreenNow(QWidget &widget) {
     widget.repaint();
     // The server handles requests in order: its answer to this one means it
     // has drawn the picture sent before.
-    // The offscreen platform answers for X too, but with no connection.
-    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t *connection = x11 ? x11->connection() : nullptr) {
+    if (xcb_connection_t *connection = xConnection())
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
-    }
 }
