@@ -108,7 +108,7 @@ class frmTables : public QMainWindow {
     QLabel *lblWelcome = nullptr;
     QGroupBox *fraOptions = nullptr;
     QFrame *fraSum = nullptr;
-    PacingTimer tmrSpeed{this};
+    PacingTimer tmrSpeed{services_.clock, this};
 
     // Inside fraOptions.
     std::array<QCheckBox *, tableCount> chkTimes{};

@@ -247,6 +247,14 @@ void frmTables::arrangeTabOrder() {
     for (QRadioButton *button : optNumSums)
         next(button);
     next(txtAnswer);
+    // Tab and Shift+Tab enter the sum counts at the selected one; the arrows
+    // move among them.
+    auto tabStopAtSelected = [this] {
+        for (QRadioButton *button : optNumSums)
+            button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    connect(optNumSumsGroup, &QButtonGroup::buttonToggled, this, tabStopAtSelected);
+    tabStopAtSelected();
     next(chkAllTimes);
     next(chkClear);
 }

@@ -15,6 +15,7 @@
 #include "platform/store_location.h"
 #include "platform/system_clock.h"
 #include "platform/translations.h"
+#include "platform/typing_order.h"
 #include "platform/ui_language.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ int main(int argc, char *argv[]) {
     toolkitMessages = qInstallMessageHandler(endPlainlyOnFatal);
     QApplication application(argc, argv);
     qInstallMessageHandler(toolkitMessages);
+    TypingOrder typingOrder;
+    application.installEventFilter(&typingOrder);
     QApplication::setApplicationName(appTitle());
     QGuiApplication::setDesktopFileName(appId());
     // A session manager would restart the game with an argument that it refuses.
@@ -51,11 +54,11 @@ int main(int argc, char *argv[]) {
     installFontSubstitutes();
     const Translations translations(uiLanguage());
 
-    QtDialogs dialogs;
+    QtModalRunner modal;
+    QtDialogs dialogs(modal);
     SqliteStore store(settingsFilePath(appTitle()));
     SystemClock clock;
     ClockSeededRandom random(clock);
-    QtModalRunner modal;
     StandInRegistry registry;
     LocalFileSystem files;
     DetachedProcessStarter processes;

@@ -8,6 +8,7 @@
 #include "bench/figures.h"
 #include "bench/memory.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_modal_runner.h"
 #include "program_writes.h"
 #include "store_window.h"
 
@@ -23,8 +24,11 @@ namespace {
 const QString player = QStringLiteral("Sam");
 
 // Real message boxes; the first one drawn is timed and answered No.
+QtModalRunner modal;
+
 class TimedBoxes : public QtDialogs, public QObject {
   public:
+    TimedBoxes() : QtDialogs(modal) {}
     QString inputBox(const QString &, const QString &, const QString &) override { return player; }
 
     bool eventFilter(QObject *watched, QEvent *event) override {

@@ -67,6 +67,29 @@ class Screen {
         pump(ms, [](xcb_window_t) { return false; });
     }
 
+    // The time the window is next drawn over an area at least `minWidth` pixels
+    // wide, as the server stamps it (whole milliseconds, so that a busy machine
+    // slowing this client does not move it); nothing when that does not come
+    // within the time. Needs watchEveryDrawing.
+    std::optional<double> waitForDrawing(xcb_window_t window, int minWidth, double timeoutMs) {
+        std::optional<double> drawnAt;
+        pump(timeoutMs, [&](xcb_window_t damaged) {
+            if (damaged == window && lastDamage_.damage == everyDrawing_ &&
+                lastDamage_.area.width >= minWidth)
+                drawnAt = double(lastDamage_.timestamp);
+            return drawnAt.has_value();
+        });
+        return drawnAt;
+    }
+
+    // Reports every drawing on the window from now on, not only its first.
+    void watchEveryDrawing(xcb_window_t window) {
+        everyDrawing_ = xcb_generate_id(connection_);
+        xcb_damage_create(connection_, everyDrawing_, window,
+                          XCB_DAMAGE_REPORT_LEVEL_RAW_RECTANGLES);
+        xcb_flush(connection_);
+    }
+
     // The window mapped last that is not a dialog: a program's main window.
     xcb_window_t mainWindow() const { return mainWindow_; }
 
@@ -127,7 +150,8 @@ class Screen {
         } else if (type == XCB_UNMAP_NOTIFY) {
             mapped_.erase(reinterpret_cast<xcb_unmap_notify_event_t *>(event)->window);
         } else if (type == damageEvent_ + XCB_DAMAGE_NOTIFY) {
-            return reinterpret_cast<xcb_damage_notify_event_t *>(event)->drawable;
+            lastDamage_ = *reinterpret_cast<xcb_damage_notify_event_t *>(event);
+            return lastDamage_.drawable;
         }
         return std::nullopt;
     }
@@ -183,4 +207,6 @@ class Screen {
     xcb_atom_t dialogType_ = XCB_ATOM_NONE;
     std::set<xcb_window_t> mapped_;
     xcb_window_t mainWindow_ = XCB_NONE;
+    xcb_damage_damage_t everyDrawing_ = XCB_NONE;
+    xcb_damage_notify_event_t lastDamage_{};
 };

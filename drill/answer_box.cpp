@@ -48,6 +48,12 @@ void AnswerBox::keyPressEvent(QKeyEvent *event) {
         event->accept();
         return;
     }
+    // Ctrl+H is Backspace by its code, but the line edit has no use for it.
+    if (keyAscii == keyBackspace && event->key() != Qt::Key_Backspace) {
+        backspace();
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 

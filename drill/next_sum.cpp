@@ -8,6 +8,7 @@
 #include "drill/answer_box.h"
 #include "drill/table_list.h"
 #include "platform/dialogs.h"
+#include "platform/on_screen.h"
 #include "platform/random_source.h"
 
 #include <QCheckBox>
@@ -49,6 +50,8 @@ void frmTables::NextSum() {
         txtAnswer->setFocus();
     ++NumberOfSums;
     announceSum(*txtAnswer, NumberOfSums, MaxSums, lblNum1->text(), lblNum2->text());
+    // The child's time for the sum starts when it can be seen, however late the paint.
+    putOnScreenNow(*fraSum);
     tmrSpeed.start();
 }
 

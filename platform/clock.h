@@ -5,9 +5,13 @@
 
 #include <QDateTime>
 
-// The local date and time, so tests can fix the moment.
+#include <chrono>
+
+// The local date and time, and the monotonic time that paces the sums, so
+// tests can fix the moment.
 class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    virtual std::chrono::steady_clock::time_point steadyNow() const = 0;
 };

@@ -3,15 +3,15 @@
 
 #include "platform/pacing_timer.h"
 
-#include <thread>
+#include "platform/clock.h"
 
 namespace {
-// Wider than the toolkit timer's usual lateness; the longest the user interface
-// is kept waiting once per period.
+// Wider than the toolkit timer's usual lateness; the longest the event loop
+// spins once per period.
 constexpr std::chrono::milliseconds earlyWake{4};
 } // namespace
 
-PacingTimer::PacingTimer(QObject *parent) : QObject(parent) {
+PacingTimer::PacingTimer(const Clock &clock, QObject *parent) : QObject(parent), clock_(clock) {
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
     connect(&wake_, &QTimer::timeout, this, &PacingTimer::wakeUp);
@@ -24,7 +24,7 @@ void PacingTimer::setInterval(int milliseconds) {
 }
 
 void PacingTimer::start() {
-    periodStart_ = MonotonicClock::now();
+    periodStart_ = clock_.steadyNow();
     armForDeadline();
 }
 
@@ -32,23 +32,23 @@ void PacingTimer::stop() {
     wake_.stop();
 }
 
-PacingTimer::MonotonicClock::time_point PacingTimer::deadline() const {
+PacingTimer::Instant PacingTimer::deadline() const {
     return periodStart_ + std::chrono::milliseconds(intervalMs_);
 }
 
+// Inside the early wake this comes round again on the next turn of the event
+// loop, after the events already waiting.
 void PacingTimer::armForDeadline() {
     const auto sleep = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline() - MonotonicClock::now() - earlyWake);
+        deadline() - clock_.steadyNow() - earlyWake);
     wake_.start(std::max(0, int(sleep.count())));
 }
 
 void PacingTimer::wakeUp() {
-    // Woken well before the deadline (whole milliseconds round down): wait again.
-    if (deadline() - MonotonicClock::now() > earlyWake + std::chrono::milliseconds(1)) {
+    if (clock_.steadyNow() < deadline()) {
         armForDeadline();
         return;
     }
-    std::this_thread::sleep_until(deadline());
     start();
     emit timeout();
 }

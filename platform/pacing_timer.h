@@ -8,15 +8,17 @@
 
 #include <chrono>
 
+class Clock;
+
 // An interval timer that never ticks early and as little late as it can. The
 // toolkit's timers wake up to a few milliseconds off, so this one wakes a
-// little before the deadline and sleeps out the rest on the monotonic clock,
-// which the kernel ends within microseconds.
+// little before the deadline and waits out the rest by turns of the event
+// loop: keys typed meanwhile are handled before the tick, never after it.
 class PacingTimer : public QObject {
     Q_OBJECT
 
   public:
-    explicit PacingTimer(QObject *parent = nullptr);
+    explicit PacingTimer(const Clock &clock, QObject *parent = nullptr);
 
     // A new interval takes effect at once and counts from the last start or
     // tick, so changing it never gives the current period more time.
@@ -32,13 +34,14 @@ class PacingTimer : public QObject {
     void timeout();
 
   private:
-    using MonotonicClock = std::chrono::steady_clock;
+    using Instant = std::chrono::steady_clock::time_point;
 
-    MonotonicClock::time_point deadline() const;
+    Instant deadline() const;
     void armForDeadline();
     void wakeUp();
 
+    const Clock &clock_;
     QTimer wake_;
-    MonotonicClock::time_point periodStart_;
+    Instant periodStart_;
     int intervalMs_ = 0;
 };

@@ -4,6 +4,7 @@
 #include "platform/qt_dialogs.h"
 
 #include "platform/app_info.h"
+#include "platform/modal_runner.h"
 #include "platform/shown_text.h"
 
 #include <QApplication>
@@ -31,10 +32,12 @@ MsgResult QtDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MsgResult::Yes : MsgResult::No;
+        modal_.runModal(box);
+        return box.standardButton(box.clickedButton()) == QMessageBox::Yes ? MsgResult::Yes
+                                                                           : MsgResult::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    modal_.runModal(box);
     return MsgResult::Ok;
 }
 

@@ -5,11 +5,18 @@
 
 #include "platform/dialogs.h"
 
+class ModalRunner;
+
 class QtDialogs : public Dialogs {
   public:
+    explicit QtDialogs(ModalRunner &modal) : modal_(modal) {}
+
     MsgResult messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
                          const QString &title) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
     void beep() override;
+
+  private:
+    ModalRunner &modal_;
 };

@@ -6,3 +6,7 @@
 QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
 }
+
+std::chrono::steady_clock::time_point SystemClock::steadyNow() const {
+    return std::chrono::steady_clock::now();
+}

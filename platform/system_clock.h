@@ -8,4 +8,5 @@
 class SystemClock : public Clock {
   public:
     QDateTime now() const override;
+    std::chrono::steady_clock::time_point steadyNow() const override;
 };

@@ -3,6 +3,7 @@
 
 #include "about/help_document.h"
 #include "platform/qt_dialogs.h"
+#include "platform/qt_modal_runner.h"
 #include "support/drill_fixture.h"
 #include "support/help_window.h"
 
@@ -113,7 +114,8 @@ class TestAccessibility : public QObject {
 
     void dialogsAreNamed_data() {
         QTest::addColumn<std::function<void()>>("open");
-        static QtDialogs dialogs;
+        static QtModalRunner modal;
+        static QtDialogs dialogs(modal);
         QTest::newRow("message") << std::function<void()>([] {
             dialogs.messageBox("Game cancelled by request!", MsgButtons::Ok, MsgIcon::None, {});
         });
@@ -178,7 +180,8 @@ class TestAccessibility : public QObject {
     }
 
     void messageBoxIsAnAlert() {
-        QtDialogs dialogs;
+        QtModalRunner modal;
+        QtDialogs dialogs(modal);
         QAccessible::Role role = QAccessible::NoRole;
         QTimer::singleShot(0, [&role] {
             QWidget *modal = QApplication::activeModalWidget();

@@ -33,6 +33,7 @@ class TestAnswerBox : public QObject {
         QTest::newRow("Escape") << int(Qt::Key_Escape) << none << " " << 1;
         QTest::newRow("Ctrl+V does not paste") << int(Qt::Key_V) << ctrl << " " << 1;
         QTest::newRow("Ctrl+O, its item disabled") << int(Qt::Key_O) << ctrl << " " << 1;
+        QTest::newRow("Ctrl+H is Backspace") << int(Qt::Key_H) << ctrl << "" << 0;
         QTest::newRow("Delete edits") << int(Qt::Key_Delete) << none << "" << 0;
         QTest::newRow("Shift+Insert pastes unfiltered")
             << int(Qt::Key_Insert) << int(Qt::ShiftModifier) << "56" << 0;

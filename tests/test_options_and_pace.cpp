@@ -56,6 +56,13 @@ class TestOptionsAndPace : public QObject {
         QVERIFY(fx.shown("fraOptions"));
         QVERIFY(!fx.shown("lblWelcome"));
         QVERIFY(!fx.shown("fraSum"));
+        // Tab and Shift+Tab enter the counts at the selected one.
+        fx.box(15)->setFocus();
+        QTest::keyClick(fx.box(15), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), fx.sumCountButton(selected));
+        fx.control("chkAllTimes")->setFocus();
+        QTest::keyClick(fx.control("chkAllTimes"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), fx.sumCountButton(selected));
 
         // Whatever was stored, a game counts the sums of a button.
         fx.newGame({2});

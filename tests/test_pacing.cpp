@@ -3,6 +3,7 @@
 
 #include "platform/clock_seeded_random.h"
 #include "platform/pacing_timer.h"
+#include "platform/system_clock.h"
 #include "support/fake_clock.h"
 
 #include <QSignalSpy>
@@ -11,6 +12,8 @@
 // Real time, but only milliseconds of it.
 class TestPacing : public QObject {
     Q_OBJECT
+
+    SystemClock clock;
 
   private slots:
     void neverTicksEarly_data() {
@@ -21,7 +24,7 @@ class TestPacing : public QObject {
     }
     void neverTicksEarly() {
         QFETCH(int, interval);
-        PacingTimer timer;
+        PacingTimer timer(clock);
         QSignalSpy ticks(&timer, &PacingTimer::timeout);
         timer.setInterval(interval);
         for (int round = 0; round < 3; ++round) {
@@ -36,7 +39,7 @@ class TestPacing : public QObject {
     }
 
     void keepsTickingUntilStopped() {
-        PacingTimer timer;
+        PacingTimer timer(clock);
         QSignalSpy ticks(&timer, &PacingTimer::timeout);
         timer.setInterval(5);
         timer.start();
@@ -50,7 +53,7 @@ class TestPacing : public QObject {
     }
 
     void newIntervalCountsFromTheStart() {
-        PacingTimer timer;
+        PacingTimer timer(clock);
         QSignalSpy ticks(&timer, &PacingTimer::timeout);
         timer.setInterval(60'000);
         QElapsedTimer since;
