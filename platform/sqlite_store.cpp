@@ -232,8 +232,9 @@ int SqliteStore::onBusy(void *store, int tries) {
 int SqliteStore::noteRead(int rc) {
     const bool answered = rc == SQLITE_ROW || rc == SQLITE_DONE;
     lockedOut_ = lockedOut_ && !answered;
-    // A damaged file is not a failed read: what can be read of it is kept.
-    readFailed_ = readFailed_ || (!answered && !isDamage(rc));
+    // Only a read that could not run for now failed: a table not made yet is
+    // an empty store, and what can be read of a damaged file is kept.
+    readFailed_ = readFailed_ || (!answered && isPassing(rc));
     return rc;
 }
 
