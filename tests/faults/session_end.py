@@ -94,7 +94,10 @@ def main():
             seeded = seed(build_dir, store)
             records = read_store(store)[2]
             with Display() as x:
-                took = end_session(program_path, dict(x.env, **env), x, how, when)
+                try:
+                    took = end_session(program_path, dict(x.env, **env), x, how, when)
+                except AssertionError as error:
+                    raise AssertionError(f"{how} at the {when}: {error}") from error
             integrity, options, after = read_store(store)
             wanted = seeded if when == "prompt" else options_after(seeded, all_tables=True)
             assert integrity == "ok" and after == records, f"{how} at the {when}"
