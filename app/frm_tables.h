@@ -47,6 +47,9 @@ class frmTables : public QMainWindow {
     // Start-up and shut-down (app/startup.cpp).
     void Form_Load();
     void mnuExit_Click();
+    // The options as the player left them, written as at shut-down, when
+    // start-up could read what they replace; a game in progress is not scored.
+    void saveOptions();
 
     // The history viewer (history/).
     void mnuHistory_Click();
@@ -94,6 +97,7 @@ class frmTables : public QMainWindow {
     void centreOnScreen();
 
     Services services_;
+    bool optionsLoaded_ = false;
 
     // Game variables, in declaration order.
     QString PlayerName;

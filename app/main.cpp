@@ -10,6 +10,7 @@
 #include "platform/local_file_system.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_modal_runner.h"
+#include "platform/session_end.h"
 #include "platform/sqlite_store.h"
 #include "platform/stand_in_registry.h"
 #include "platform/store_location.h"
@@ -63,6 +64,7 @@ int main(int argc, char *argv[]) {
     LocalFileSystem files;
     DetachedProcessStarter processes;
     frmTables window(Services{dialogs, store, clock, random, modal, registry, files, processes});
+    const SessionEnd sessionEnd([&window] { window.saveOptions(); });
     window.Form_Load();
     return QApplication::exec();
 }

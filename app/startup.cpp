@@ -79,9 +79,18 @@ void frmTables::Form_Load() {
     lblWelcome->show();
 
     GameInProgress = false;
+
+    // Defaults stand in for what could not be read; saved, they would replace it.
+    optionsLoaded_ = store.canBeRead();
+    if (!optionsLoaded_)
+        services_.dialogs.messageBox(
+            tr("Your settings cannot be read, so they will not be saved this time."),
+            MsgButtons::Ok, MsgIcon::Exclamation);
 }
 
-void frmTables::Form_Unload() {
+void frmTables::saveOptions() {
+    if (!optionsLoaded_)
+        return;
     SettingPairs pairs{
         {QStringLiteral("LastPlayer"), PlayerName},
         {QStringLiteral("SlowSpeed"), flagText(mnuSpeedSlow->isChecked())},
@@ -92,7 +101,10 @@ void frmTables::Form_Unload() {
     for (int i = 0; i < tableCount; ++i)
         pairs.emplace_back(tableKey(i), QString::number(checkValueOf(chkTimes[i])));
     SaveSettings(services_.store, options, pairs);
+}
 
+void frmTables::Form_Unload() {
+    saveOptions();
     tmrSpeed.stop();
     QCoreApplication::quit();
 }

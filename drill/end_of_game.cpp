@@ -12,7 +12,6 @@
 #include "history/history_text.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
-#include "settings/settings.h"
 
 #include <QAction>
 #include <QFrame>
@@ -27,8 +26,8 @@ void frmTables::EndGame() {
                                  recordForReading(ScoreLine + WrongAnswers));
 
     // Keyed by the moment the player closed the score message.
-    if (!SaveSetting(services_.store, historySection(PlayerName), historyKey(services_.clock.now()),
-                     ScoreLine + WrongAnswers))
+    if (!addRecord(services_.store, historySection(PlayerName), services_.clock.now(),
+                   ScoreLine + WrongAnswers))
         services_.dialogs.messageBox(tr("Your score could not be saved."), MsgButtons::Ok,
                                      MsgIcon::Exclamation);
 

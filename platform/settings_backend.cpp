@@ -23,3 +23,10 @@ void SettingsBackend::visitAll(
     for (const auto &[key, value] : readAll(section))
         visit(key.toUtf8(), value.toUtf8());
 }
+
+SettingsBackend::Insertion SettingsBackend::insert(const QString &section, const QString &key,
+                                                   const QString &value) {
+    if (read(section, key))
+        return Insertion::KeyTaken;
+    return write(section, {{key, value}}) ? Insertion::Added : Insertion::Failed;
+}

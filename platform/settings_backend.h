@@ -37,4 +37,12 @@ class SettingsBackend {
              const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
     // All pairs land together or none does.
     virtual bool write(const QString &section, const SettingPairs &pairs) = 0;
+
+    enum class Insertion { Added, KeyTaken, Failed };
+    // Stores the pair only where the section has no such key yet, checked and
+    // written in one step where the store allows, so two copies cannot both add it.
+    virtual Insertion insert(const QString &section, const QString &key, const QString &value);
+    // False once a read could not reach what the store holds (a lock held too
+    // long, or no plain file in its place): a value read as missing may be there.
+    virtual bool canBeRead() { return true; }
 };

@@ -9,7 +9,10 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,6 +35,11 @@ constexpr const char *upsert =
     "INSERT INTO settings (section, key, value, section_folded, key_folded)"
     " VALUES (?1, ?2, ?3, ?4, ?5)"
     " ON CONFLICT (section_folded, key_folded) DO UPDATE SET value = excluded.value";
+
+// A key already there keeps its value.
+constexpr const char *insertNew =
+    "INSERT INTO settings (section, key, value, section_folded, key_folded)"
+    " VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (section_folded, key_folded) DO NOTHING";
 
 constexpr const char *selectValue =
     "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2";
@@ -75,6 +83,25 @@ bool isDamage(int code) {
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
 }
 
+using FileId = SqliteStore::FileId;
+
+// What lies at a path, found without opening it: opening a FIFO waits for a
+// writer, and a device can be read without end.
+enum class Found { Nothing, PlainFile, SomethingElse };
+
+Found lookUp(const QByteArray &file, FileId &id) {
+    struct stat status {};
+    if (::stat(file.constData(), &status) != 0)
+        return errno == ENOENT ? Found::Nothing : Found::SomethingElse;
+    id = {status.st_dev, status.st_ino};
+    return S_ISREG(status.st_mode) ? Found::PlainFile : Found::SomethingElse;
+}
+
+std::optional<FileId> plainFileAt(const QByteArray &file) {
+    FileId id;
+    return lookUp(file, id) == Found::PlainFile ? std::optional(id) : std::nullopt;
+}
+
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
 sqlite3 *openFile(const QByteArray &file, int flags) {
     sqlite3 *db = nullptr;
@@ -108,41 +135,48 @@ bool isPassing(int code) {
 // The header's write format is 1 (rollback journal) or 2 (WAL); SQLite
 // takes any other value for a newer format and never writes the file again.
 bool hasWritableFormat(const QByteArray &file) {
-    QFile header(QFile::decodeName(file));
-    if (!header.open(QIODevice::ReadOnly))
+    // Without blocking, in case another file has been put in its place meanwhile.
+    const int fd = ::open(file.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
         return true;
-    const QByteArray start = header.read(19);
-    return start.size() < 19 || start[18] == 1 || start[18] == 2;
+    struct stat status {};
+    char start[19] = {};
+    const bool plain = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    const ssize_t got = plain ? ::pread(fd, start, sizeof start, 0) : 0;
+    ::close(fd);
+    return got < ssize_t(sizeof start) || start[18] == 1 || start[18] == 2;
 }
 
 // SQLite's verdict on the whole file, from a connection of its own. Not
 // quick_check: it does not compare the index with the table, and writes
 // through a damaged index go on to damage the file further.
-bool isDamaged(const QByteArray &file, int busyTimeoutMs) {
-    if (!hasWritableFormat(file))
-        return true;
-    sqlite3 *db = openFile(file, 0);
-    bool damaged = false;
+// The verdict names the file it was taken on; one replaced during the check
+// is found sound, as nothing can be said about it.
+SqliteStore::Verdict checkFile(const QByteArray &file, int lockWaitMs) {
+    const std::optional<FileId> before = plainFileAt(file);
+    if (!before)
+        return {};
+    bool damaged = !hasWritableFormat(file);
+    sqlite3 *db = damaged ? nullptr : openFile(file, 0);
     if (db) {
-        sqlite3_busy_timeout(db, busyTimeoutMs);
+        sqlite3_busy_timeout(db, lockWaitMs);
         Statement check(db, "PRAGMA integrity_check(1)");
         const int rc = check.ok() ? check.step() : sqlite3_errcode(db);
         damaged = rc == SQLITE_ROW ? check.column(0) != QLatin1String("ok") : !isPassing(rc);
     }
     sqlite3_close_v2(db);
-    return damaged;
+    return {damaged && plainFileAt(file) == before, *before};
 }
 
 } // namespace
 
-SqliteStore::SqliteStore(QString path, int busyTimeoutMs)
-    : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs) {
+SqliteStore::SqliteStore(QString path, int lockWaitMs)
+    : path_(std::move(path)), lockWaitMs_(lockWaitMs) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     // The check takes time in proportion to the history, so it runs beside
     // start-up; nothing is written to the file before its verdict.
     if (open())
-        verdict_ =
-            std::async(std::launch::async, isDamaged, QFile::encodeName(path_), busyTimeoutMs_);
+        verdict_ = std::async(std::launch::async, checkFile, QFile::encodeName(path_), lockWaitMs_);
 }
 
 SqliteStore::~SqliteStore() {
@@ -160,22 +194,55 @@ QString SqliteStore::setAsidePath() {
 }
 
 bool SqliteStore::open() {
-    if (QFileInfo(path_).isDir())
+    const QByteArray file = QFile::encodeName(path_);
+    FileId before;
+    const Found found = lookUp(file, before);
+    if (found == Found::SomethingElse) {
+        readFailed_ = true;
         return false;
-    db_ = openFile(QFile::encodeName(path_), SQLITE_OPEN_CREATE);
-    if (!db_)
+    }
+    db_ = openFile(file, SQLITE_OPEN_CREATE);
+    const std::optional<FileId> opened = plainFileAt(file);
+    if (!db_ || !opened) {
+        readFailed_ = readFailed_ || found == Found::PlainFile;
+        close();
         return false;
-    sqlite3_busy_timeout(db_, busyTimeoutMs_);
+    }
+    file_ = *opened;
+    sqlite3_busy_handler(db_, onBusy, this);
     sqlite3_extended_result_codes(db_, 1);
     exec("PRAGMA synchronous = FULL");
     return true;
+}
+
+int SqliteStore::onBusy(void *store, int tries) {
+    auto *self = static_cast<SqliteStore *>(store);
+    using namespace std::chrono;
+    const auto now = steady_clock::now();
+    if (tries == 0)
+        self->lockMet_ = now;
+    if (self->lockedOut_ || now - self->lockMet_ >= milliseconds(self->lockWaitMs_)) {
+        self->lockedOut_ = true;
+        return 0;
+    }
+    sqlite3_sleep(tries < 10 ? 1 : 5);
+    return 1;
+}
+
+int SqliteStore::noteRead(int rc) {
+    const bool answered = rc == SQLITE_ROW || rc == SQLITE_DONE;
+    lockedOut_ = lockedOut_ && !answered;
+    // Only a read that could not run for now failed: a table not made yet is
+    // an empty store, and what can be read of a damaged file is kept.
+    readFailed_ = readFailed_ || (!answered && isPassing(rc));
+    return rc;
 }
 
 bool SqliteStore::makeTable() {
     if (!exec(createTable))
         return !isDamage(sqlite3_errcode(db_));
     // A damaged table definition can pass the check yet lack what the store uses.
-    for (const char *sql : {upsert, selectValue, selectSection, countSection}) {
+    for (const char *sql : {upsert, insertNew, selectValue, selectSection, countSection}) {
         if (!Statement(db_, sql).ok())
             return false;
     }
@@ -185,14 +252,36 @@ bool SqliteStore::makeTable() {
 void SqliteStore::settle() {
     if (!verdict_.valid())
         return;
-    if (!verdict_.get() && makeTable())
+    const Verdict verdict = verdict_.get();
+    // A verdict on a file other than ours says nothing about ours.
+    if (!(verdict.damaged && verdict.file == file_) && makeTable())
         return;
     close();
+    // Another copy may have set the damaged file aside already: only the file
+    // found damaged goes aside, and the one in its place is used as it is.
+    if (plainFileAt(QFile::encodeName(path_)) != file_) {
+        if (open() && !makeTable())
+            close();
+        return;
+    }
     if (!setDamagedFileAside() || !open() || !makeTable()) {
         close();
         return;
     }
     salvage(setAsidePath_);
+}
+
+bool SqliteStore::replaced() const {
+    return db_ && plainFileAt(QFile::encodeName(path_)) != file_;
+}
+
+void SqliteStore::prepareWrite() {
+    settle();
+    if (!replaced())
+        return;
+    close();
+    if (open() && !makeTable())
+        close();
 }
 
 void SqliteStore::close() {
@@ -209,7 +298,8 @@ bool SqliteStore::setDamagedFileAside() {
     QString aside = path_ + QStringLiteral(".damaged-") + stamp;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = path_ + QStringLiteral(".damaged-") + stamp + QLatin1Char('-') + QString::number(n);
-    if (!QFile::rename(path_, aside))
+    // The file may have been replaced while the name was chosen.
+    if (plainFileAt(QFile::encodeName(path_)) != file_ || !QFile::rename(path_, aside))
         return false;
     setAsidePath_ = aside;
     // The journal belongs to the damaged file; replayed onto a fresh one it would do harm.
@@ -233,18 +323,20 @@ void SqliteStore::salvage(const QString &damaged) {
             rows.push_back({query.column(0), query.column(1), query.column(2)});
     }
     sqlite3_close_v2(old);
-    writeRows(rows);
+    writeRows(rows, upsert);
 }
 
 std::optional<QString> SqliteStore::read(const QString &section, const QString &key) {
     if (!db_)
         return std::nullopt;
     Statement query(db_, selectValue);
-    if (!query.ok())
+    if (!query.ok()) {
+        noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return std::nullopt;
+    }
     query.bind(1, folded(section));
     query.bind(2, folded(key));
-    if (query.step() != SQLITE_ROW)
+    if (noteRead(query.step()) != SQLITE_ROW)
         return std::nullopt;
     return query.column(0);
 }
@@ -273,12 +365,14 @@ void SqliteStore::visitPart(
     if (!db_)
         return;
     Statement query(db_, selectSection);
-    if (!query.ok())
+    if (!query.ok()) {
+        noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return;
+    }
     query.bind(1, folded(section));
     query.bind(2, limit);
     query.bind(3, first);
-    while (query.step() == SQLITE_ROW)
+    while (noteRead(query.step()) == SQLITE_ROW)
         visit(query.bytes(0), query.bytes(1));
 }
 
@@ -286,25 +380,41 @@ qsizetype SqliteStore::count(const QString &section) {
     if (!db_)
         return 0;
     Statement query(db_, countSection);
-    if (!query.ok())
+    if (!query.ok()) {
+        noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return 0;
+    }
     query.bind(1, folded(section));
-    return query.step() == SQLITE_ROW ? query.number(0) : 0;
+    return noteRead(query.step()) == SQLITE_ROW ? query.number(0) : 0;
 }
 
 bool SqliteStore::write(const QString &section, const SettingPairs &pairs) {
-    settle();
+    prepareWrite();
     std::vector<Row> rows;
     rows.reserve(pairs.size());
     for (const auto &[key, value] : pairs)
         rows.push_back({section, key, value});
-    return writeRows(rows);
+    return writeRows(rows, upsert) >= 0;
 }
 
-bool SqliteStore::writeRows(const std::vector<Row> &rows) {
+SettingsBackend::Insertion SqliteStore::insert(const QString &section, const QString &key,
+                                               const QString &value) {
+    prepareWrite();
+    switch (writeRows({{section, key, value}}, insertNew)) {
+    case -1:
+        return Insertion::Failed;
+    case 0:
+        return Insertion::KeyTaken;
+    default:
+        return Insertion::Added;
+    }
+}
+
+int SqliteStore::writeRows(const std::vector<Row> &rows, const char *sql) {
     if (!db_ || !exec("BEGIN IMMEDIATE"))
-        return false;
-    Statement insert(db_, upsert);
+        return -1;
+    const int changesBefore = sqlite3_total_changes(db_);
+    Statement insert(db_, sql);
     bool ok = insert.ok();
     for (auto it = rows.begin(); ok && it != rows.end(); ++it) {
         insert.bind(1, it->section);
@@ -315,8 +425,11 @@ bool SqliteStore::writeRows(const std::vector<Row> &rows) {
         ok = insert.step() == SQLITE_DONE;
         insert.reset();
     }
-    if (ok && exec("COMMIT"))
-        return true;
+    const int changed = sqlite3_total_changes(db_) - changesBefore;
+    if (ok && exec("COMMIT")) {
+        lockedOut_ = false;
+        return changed;
+    }
     exec("ROLLBACK");
-    return false;
+    return -1;
 }

@@ -5,6 +5,9 @@
 
 #include "platform/settings_backend.h"
 
+#include <sys/types.h>
+
+#include <chrono>
 #include <future>
 
 struct sqlite3;
@@ -12,11 +15,15 @@ struct sqlite3;
 // The settings kept in one SQLite file. A file that is not a sound database
 // is moved aside under a dated name, before anything is written to it, and a
 // fresh one is started with what can still be read from it; a file that cannot
-// be opened at all leaves the store empty and unwritable. Until the check of
-// the file is done, reads see the file as it is.
+// be opened at all, or anything but a plain file in its place, leaves the
+// store empty and unwritable. Until the check of the file is done, reads see
+// the file as it is. Another copy may set the file aside or replace it: the
+// store then goes on with the file now in place.
 class SqliteStore : public SettingsBackend {
   public:
-    explicit SqliteStore(QString path, int busyTimeoutMs = 5000);
+    // A lock held by another program is waited for up to lockWaitMs once;
+    // calls made while it may still be held do not wait for it again.
+    explicit SqliteStore(QString path, int lockWaitMs = 2000);
     ~SqliteStore() override;
     SqliteStore(const SqliteStore &) = delete;
     SqliteStore &operator=(const SqliteStore &) = delete;
@@ -29,11 +36,24 @@ class SqliteStore : public SettingsBackend {
     visitAll(const QString &section,
              const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
+    Insertion insert(const QString &section, const QString &key, const QString &value) override;
+    bool canBeRead() override { return !readFailed_; }
 
     // Both wait for the check of the file.
     bool isOpen();
     // Where a damaged file was moved, empty when none was.
     QString setAsidePath();
+
+    // Which file a path names, so that a verdict or a connection stays with its file.
+    struct FileId {
+        dev_t device = 0;
+        ino_t inode = 0;
+        bool operator==(const FileId &) const = default;
+    };
+    struct Verdict {
+        bool damaged = false;
+        FileId file; // the file the check ran on
+    };
 
   private:
     struct Row {
@@ -46,17 +66,28 @@ class SqliteStore : public SettingsBackend {
     bool makeTable();
     // Waits for the check's verdict; a damaged file goes aside for a fresh one.
     void settle();
+    // Settles, and moves on to the file now in place when another copy replaced ours.
+    void prepareWrite();
+    bool replaced() const;
     void close();
     bool exec(const char *sql);
     bool setDamagedFileAside();
     void salvage(const QString &damaged);
-    bool writeRows(const std::vector<Row> &rows);
+    // The rows changed, or -1 when the batch failed and none was written.
+    int writeRows(const std::vector<Row> &rows, const char *sql);
+    // Notes whether the store could answer a read that stepped to rc; returns rc.
+    int noteRead(int rc);
     void visitPart(const QString &section, qsizetype first, qsizetype limit,
                    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
+    static int onBusy(void *store, int tries);
 
     QString path_;
-    int busyTimeoutMs_;
+    int lockWaitMs_;
     QString setAsidePath_;
     sqlite3 *db_ = nullptr;
-    std::future<bool> verdict_; // is the file damaged?
+    FileId file_; // the file db_ has open
+    std::future<Verdict> verdict_;
+    bool readFailed_ = false;
+    bool lockedOut_ = false; // a lock outlasted its wait and may still be held
+    std::chrono::steady_clock::time_point lockMet_;
 };

@@ -267,6 +267,21 @@ class TestGame : public QObject {
         QCOMPARE(transcriptLines(writes[0].value.mid(25)), 10);
     }
 
+    // Another copy of the program ended this player's games in the same seconds.
+    void recordOfATakenSecondGoesToTheNextFreeOne() {
+        DrillFixture fx;
+        fx.store.put(sumsSection, "06/12/26 14:03:09", "first");
+        fx.store.put(sumsSection, "06/12/26 14:03:10", "second");
+        fx.startActive();
+        fx.newGame({3});
+        for (int sum = 1; sum <= 10; ++sum)
+            fx.tick();
+        QCOMPARE(fx.store.value(sumsSection, "06/12/26 14:03:09"), "first");
+        QCOMPARE(fx.store.value(sumsSection, "06/12/26 14:03:10"), "second");
+        QVERIFY(fx.store.value(sumsSection, "06/12/26 14:03:11")->startsWith("You have scored"));
+        QCOMPARE(fx.dialogs.messages.size(), size_t(1));
+    }
+
     void unsavedRecordIsReported() {
         DrillFixture fx;
         fx.startActive();

@@ -5,11 +5,16 @@
 #include "support/fake_store.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sqlite3.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 const QString section = QStringLiteral("Options");
@@ -179,17 +184,43 @@ class TestSqliteStore : public QObject {
         QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
     }
 
-    void unusableLocationGivesAnEmptyUnwritableStore() {
-        QDir().mkpath(path()); // a folder where the file should be
-        SqliteStore store(path());
-        QVERIFY(!store.isOpen());
-        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
-        QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
-        QVERIFY(QFileInfo(path()).isDir());
+    // Opening a FIFO would wait for a writer, and a device read without end.
+    void nothingButAFileIsUsed_data() {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"folder", "fifo", "socket"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+    void nothingButAFileIsUsed() {
+        QFETCH(QString, kind);
+        QDir().mkpath(QFileInfo(path()).absolutePath());
+        const QByteArray file = QFile::encodeName(path());
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkpath(path()));
+        } else if (kind == QLatin1String("fifo")) {
+            QCOMPARE(mkfifo(file.constData(), 0600), 0);
+        } else {
+            const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address{};
+            address.sun_family = AF_UNIX;
+            qstrncpy(address.sun_path, file.constData(), sizeof address.sun_path);
+            QCOMPARE(bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
+            ::close(fd);
+        }
+        {
+            SqliteStore store(path());
+            QVERIFY(!store.isOpen());
+            QVERIFY(!store.canBeRead());
+            QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
+            QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
+        }
+        QVERIFY(QFileInfo(path()).exists() && !QFileInfo(path()).isFile());
         QDir(path()).removeRecursively();
+        QFile::remove(path());
     }
 
-    void lockedByAnotherCopyFailsWithoutHarm() {
+    // Start-up reads each value on its own: the lock is waited for once, and
+    // a write made once it has gone lands.
+    void lockedByAnotherProgramIsWaitedForOnce() {
         {
             SqliteStore store(path());
             QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
@@ -199,15 +230,30 @@ class TestSqliteStore : public QObject {
         QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &other), SQLITE_OK);
         QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
 
-        SqliteStore store(path(), 50);
-        QVERIFY(store.setAsidePath().isEmpty());
-        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
+        constexpr int lockWaitMs = 200;
+        SqliteStore store(path(), lockWaitMs);
+        QElapsedTimer took;
+        took.start();
+        for (int read = 0; read < 19; ++read)
+            QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
         QVERIFY(!store.write(section, {{"LastPlayer", "Ann"}}));
+        QVERIFY2(took.elapsed() < 2 * lockWaitMs, qPrintable(QString::number(took.elapsed())));
+        QVERIFY(!store.canBeRead());
+        QVERIFY(store.setAsidePath().isEmpty());
 
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
         sqlite3_close(other);
         QCOMPARE(fileBytes(), before);
         QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), QString("Sam"));
+        QVERIFY(store.write(section, {{"LastPlayer", "Ann"}}));
+    }
+
+    void insertKeepsAKeyAlreadyThere() {
+        SqliteStore store(path());
+        using I = SettingsBackend::Insertion;
+        QCOMPARE(store.insert(section, QStringLiteral("Key"), QStringLiteral("1")), I::Added);
+        QCOMPARE(store.insert(section, QStringLiteral("KEY"), QStringLiteral("2")), I::KeyTaken);
+        QCOMPARE(store.read(section, QStringLiteral("key")), QString("1"));
     }
 
     void batchIsAllOrNothing() {

@@ -156,6 +156,34 @@ class TestStartup : public QObject {
         QVERIFY(fx.dialogs.messages.empty());
     }
 
+    // A store locked or unreadable at start-up gave defaults, which must not
+    // replace what it holds; the player is told once.
+    void optionsReadFromNothingAreNotSaved_data() {
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("store read") << false;
+        QTest::newRow("store unreadable") << true;
+    }
+    void optionsReadFromNothingAreNotSaved() {
+        QFETCH(bool, unreadable);
+        WindowFixture fx;
+        fx.store.unreadable = unreadable;
+        fx.start();
+        fx.window->saveOptions();
+        fx.action("mnuExit")->trigger();
+        QCOMPARE(fx.store.writeLog.size(), size_t(unreadable ? 0 : 2 * 19));
+        QCOMPARE(fx.dialogs.messages.size(), size_t(unreadable));
+        if (unreadable)
+            QCOMPARE(fx.dialogs.messages[0].text,
+                     "Your settings cannot be read, so they will not be saved this time.");
+    }
+
+    void nothingIsSavedBeforeStartUpHasReadTheOptions() {
+        WindowFixture fx;
+        fx.make();
+        fx.window->saveOptions();
+        QVERIFY(fx.store.writeLog.empty());
+    }
+
     void clickingAGreyedBoxMakesItAnOrdinaryBox() {
         WindowFixture fx;
         fx.store.put(options, "Times 2", "2");

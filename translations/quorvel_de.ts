@@ -336,5 +336,9 @@
         <source>&amp;Progress</source>
         <translation>&amp;Fortschritt</translation>
     </message>
+    <message>
+        <source>Your settings cannot be read, so they will not be saved this time.</source>
+        <translation>Deine Einstellungen können nicht gelesen werden, deshalb werden sie diesmal nicht gespeichert.</translation>
+    </message>
 </context>
 </TS>

@@ -336,5 +336,9 @@
         <source>&amp;Progress</source>
         <translation>&amp;Progreso</translation>
     </message>
+    <message>
+        <source>Your settings cannot be read, so they will not be saved this time.</source>
+        <translation>No se pueden leer tus ajustes, así que esta vez no se guardarán.</translation>
+    </message>
 </context>
 </TS>

@@ -336,5 +336,9 @@
         <source>&amp;Progress</source>
         <translation>&amp;Progrès</translation>
     </message>
+    <message>
+        <source>Your settings cannot be read, so they will not be saved this time.</source>
+        <translation>Tes réglages ne peuvent pas être lus, ils ne seront donc pas enregistrés cette fois.</translation>
+    </message>
 </context>
 </TS>

@@ -336,5 +336,9 @@
         <source>&amp;Progress</source>
         <translation>Voort&amp;gang</translation>
     </message>
+    <message>
+        <source>Your settings cannot be read, so they will not be saved this time.</source>
+        <translation>Je instellingen kunnen niet worden gelezen, dus ze worden deze keer niet opgeslagen.</translation>
+    </message>
 </context>
 </TS>

@@ -38,6 +38,13 @@ class WatchedStore : public SettingsBackend {
         return ok;
     }
 
+    Insertion insert(const QString &section, const QString &key, const QString &value) override {
+        const Insertion result = store_.insert(section, key, value);
+        writeFailed = writeFailed || result == Insertion::Failed;
+        return result;
+    }
+    bool canBeRead() override { return store_.canBeRead(); }
+
     SqliteStore &store() { return store_; }
     bool writeFailed = false;
     std::vector<double> writeMs;

@@ -10,6 +10,7 @@
 // "ready", then reads commands from standard input, one a line:
 //   state <bits>   set the pace marks and table boxes (see program_writes.h)
 //   record <n>     end a game: save history record n of the player
+//   game <n>       play a whole game to its end, at the fixed moment of the fake clock
 //   exit           close the main window, which saves the options, and end
 // Every command is answered with "ok", or "failed" when the store refused a write.
 #include "program_writes.h"
@@ -71,6 +72,9 @@ int main(int argc, char *argv[]) {
             reply(SaveSetting(program.disk, program_writes::historySection(player), key, text)
                       ? "ok"
                       : "failed");
+        } else if (command == "game") {
+            program.playWholeGame();
+            reply(program.disk.writeFailed ? "failed" : "ok");
         } else {
             reply("unknown command");
         }

@@ -8,6 +8,7 @@
 #include "store_files.h"
 #include "writer_process.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,6 +67,57 @@ class TestTwoCopies : public QObject {
         qInfo("%d rounds of two copies: all %d records kept, no write failed, the options "
               "whole from one copy",
               rounds, 2 * rounds);
+    }
+
+    // The key has one-second resolution; neither record may replace the other.
+    void samePlayerInTheSameSecondKeepsBoth() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Quorvel/settings.sqlite"));
+        WriterProcess first(path, QStringLiteral("Sam"));
+        WriterProcess second(path, QStringLiteral("Sam"));
+        QCOMPARE((QByteArrayList{first.reply(), second.reply()}),
+                 (QByteArrayList{"ready", "ready"}));
+        QCOMPARE(together(first, second, "game 0"), (QByteArrayList{"ok", "ok"}));
+        QCOMPARE(together(first, second, "exit"), (QByteArrayList{"ok", "ok"}));
+        SqliteStore store(path);
+        const SettingPairs records = store.readAll(pw::historySection(QStringLiteral("Sam")));
+        QCOMPARE(records.size(), size_t(2));
+        QCOMPARE(records[0].first.left(15), QStringLiteral("06/12/26 14:03:"));
+        QVERIFY(records[0].first != records[1].first);
+    }
+
+    // Both copies start on a damaged store. The first to write sets it aside
+    // for a fresh one; the second must go on with that one, not set it aside too.
+    void damagedStoreIsSetAsideOnceWithTwoCopies() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("Quorvel"));
+        const QString path = folder + QStringLiteral("/settings.sqlite");
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeFile(path, "LastPlayer=Ann\n"));
+        WriterProcess ann(path, QStringLiteral("Ann"));
+        WriterProcess ben(path, QStringLiteral("Ben"));
+        QCOMPARE((QByteArrayList{ann.reply(), ben.reply()}), (QByteArrayList{"ready", "ready"}));
+        for (int n : {0, 1}) {
+            for (WriterProcess *copy : {&ann, &ben}) {
+                copy->send("record " + QByteArray::number(n));
+                QCOMPARE(copy->reply(), QByteArray("ok"));
+            }
+        }
+        QCOMPARE(together(ann, ben, "exit"), (QByteArrayList{"ok", "ok"}));
+        QVERIFY(ann.finished());
+        QVERIFY(ben.finished());
+
+        const QStringList aside =
+            QDir(folder).entryList({QStringLiteral("settings.sqlite.damaged-*")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(readFile(folder + QLatin1Char('/') + aside[0]), QByteArray("LastPlayer=Ann\n"));
+        QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+        SqliteStore store(path);
+        for (const QString &player : {QStringLiteral("Ann"), QStringLiteral("Ben")})
+            QCOMPARE(store.readAll(pw::historySection(player)),
+                     (SettingPairs{pw::record(0), pw::record(1)}));
+        QCOMPARE(store.read(QStringLiteral("Options"), QStringLiteral("Times 0")),
+                 QStringLiteral("0"));
     }
 };
 

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 The Quorvel developers
+
+"""The real program ended the ways a session ends it, and started on stores it
+cannot use: what the player chose is saved, and nothing stored is overwritten.
+
+Usage: session_end.py <build-dir>
+"""
+
+import os
+import signal
+import sqlite3
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from crash_real_program import NAME, RealProgram, options_after, read_store  # noqa: E402
+from x11 import Display  # noqa: E402
+
+# How the session ends it, and when.
+ENDINGS = [("SIGTERM", "prompt"), ("SIGTERM", "game"), ("SIGINT", "game"),
+           ("SIGHUP", "game"), ("SIGQUIT", "game"), ("display", "game")]
+UNREADABLE = "Your settings cannot be read, so they will not be saved this time."
+
+
+def seed(build_dir, store):
+    """A store holding the slow pace and no table ticked, as the program writes it."""
+    writer = subprocess.run([os.path.join(build_dir, "tests", "faults", "store_writer"), store,
+                             NAME], input="state 1\nexit\n", text=True, capture_output=True,
+                            env=dict(os.environ, QT_QPA_PLATFORM="offscreen"), check=True)
+    assert writer.stdout.split() == ["ready", "ok", "ok"], writer.stdout
+    return read_store(store)[1]
+
+
+def end_session(program_path, env, x, how, when):
+    """Ends the program; returns the seconds from the ending to the process's end."""
+    if when == "prompt":
+        process = subprocess.Popen([program_path], env=env, stderr=subprocess.DEVNULL)
+        x.wait_for("Quorvel", dialog=True, timeout=60)
+    else:
+        run = RealProgram(x, program_path, env)
+        run.set_choices(all_tables=True)
+        x.keys(run.main, "F2")
+        time.sleep(0.3)
+        process = run.process
+    start = time.monotonic()
+    if how == "display":
+        x.server.kill()
+    else:
+        process.send_signal(getattr(signal, how))
+    status = process.wait(timeout=20)
+    took = time.monotonic() - start
+    expected = 1 if how == "display" else 128 + getattr(signal, how)
+    assert status == expected, f"{how} at the {when}: status {status}"
+    return took
+
+
+def start_on(program_path, env, x, store, hold):
+    """Starts on a store that cannot be read, plays the way to the end, and returns
+    the seconds to the prompt and from Ctrl+X to the end."""
+    start = time.monotonic()
+    process = subprocess.Popen([program_path], env=env, stderr=subprocess.DEVNULL)
+    prompt = x.wait_for("Quorvel", dialog=True, timeout=60)
+    to_prompt = time.monotonic() - start
+    x.keys(prompt, "ctrl+a")
+    x.type(prompt, NAME)
+    x.keys(prompt, "Return")
+    x.wait_gone(prompt)
+    told = x.wait_for("Quorvel", dialog=True)
+    x.keys(told, "Return")
+    main = x.wait_for("Quorvel", dialog=False)
+    if hold:
+        hold.rollback()
+    x.keys(main, "ctrl+o", "alt+a")
+    start = time.monotonic()
+    x.keys(main, "ctrl+x")
+    process.wait(timeout=20)
+    return to_prompt, time.monotonic() - start
+
+
+def main():
+    build_dir = sys.argv[1]
+    program_path = os.path.join(build_dir, "quorvel")
+    figures = []
+    with tempfile.TemporaryDirectory() as scratch:
+        store = os.path.join(scratch, "config", "Quorvel", "settings.sqlite")
+        env = dict(XDG_CONFIG_HOME=os.path.join(scratch, "config"), XDG_RUNTIME_DIR=scratch,
+                   QT_QPA_PLATFORM="xcb", LANGUAGE="en", LC_ALL="C.UTF-8")
+
+        for how, when in ENDINGS:
+            seeded = seed(build_dir, store)
+            records = read_store(store)[2]
+            with Display() as x:
+                try:
+                    took = end_session(program_path, dict(x.env, **env), x, how, when)
+                except AssertionError as error:
+                    raise AssertionError(f"{how} at the {when}: {error}") from error
+            integrity, options, after = read_store(store)
+            wanted = seeded if when == "prompt" else options_after(seeded, all_tables=True)
+            assert integrity == "ok" and after == records, f"{how} at the {when}"
+            assert options == wanted, f"{how} at the {when}: {options}"
+            figures.append(took)
+
+        seed(build_dir, store)
+        seeded = read_store(store)[1]
+        lock = sqlite3.connect(store, isolation_level=None)
+        lock.execute("BEGIN EXCLUSIVE")
+        with Display() as x:
+            locked = start_on(program_path, dict(x.env, **env), x, store, lock)
+        lock.close()
+        assert read_store(store)[1] == seeded, "a locked store's options were overwritten"
+
+        os.remove(store)
+        os.mkfifo(store)
+        with Display() as x:
+            fifo = start_on(program_path, dict(x.env, **env), x, store, None)
+        assert not os.path.isfile(store)
+
+    print(f"real program ended {len(ENDINGS)} ways (SIGTERM at the prompt; SIGTERM, SIGINT, "
+          f"SIGHUP, SIGQUIT and the display lost during a game): options saved, no record, "
+          f"ending to exit at most {max(figures) * 1000:.0f} ms; store locked at start-up: "
+          f"prompt after {locked[0]:.2f} s, exit {locked[1] * 1000:.0f} ms, options kept; FIFO "
+          f"in its place: prompt after {fifo[0]:.2f} s, exit {fifo[1] * 1000:.0f} ms")
+
+
+if __name__ == "__main__":
+    main()
