@@ -38,6 +38,9 @@ constexpr const char *selectValue =
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
                                       " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+// SQLite counts characters as code points; a value longer than ?4 is copied no further.
+constexpr const char *selectSectionCut = "SELECT key, substr(value, 1, ?4) FROM settings WHERE"
+                                         " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_folded = ?1";
 
 class Statement {
@@ -253,31 +256,38 @@ SettingPairs SqliteStore::readAll(const QString &section) {
     return readPart(section, 0, -1); // no limit
 }
 
-SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit) {
+SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit,
+                                   qsizetype valueLimit) {
     SettingPairs pairs;
-    visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
-        pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
-    });
+    visitPart(section, first, limit, valueLimit,
+              [&pairs, valueLimit](QByteArrayView key, QByteArrayView value) {
+                  pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+                  // Characters outside the first plane take two here.
+                  if (valueLimit >= 0)
+                      pairs.back().second.truncate(valueLimit);
+              });
     return pairs;
 }
 
 void SqliteStore::visitAll(
     const QString &section,
     const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
-    visitPart(section, 0, -1, visit);
+    visitPart(section, 0, -1, -1, visit);
 }
 
 void SqliteStore::visitPart(
-    const QString &section, qsizetype first, qsizetype limit,
+    const QString &section, qsizetype first, qsizetype limit, qsizetype valueLimit,
     const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
     if (!db_)
         return;
-    Statement query(db_, selectSection);
+    Statement query(db_, valueLimit < 0 ? selectSection : selectSectionCut);
     if (!query.ok())
         return;
     query.bind(1, folded(section));
     query.bind(2, limit);
     query.bind(3, first);
+    if (valueLimit >= 0)
+        query.bind(4, valueLimit);
     while (query.step() == SQLITE_ROW)
         visit(query.bytes(0), query.bytes(1));
 }

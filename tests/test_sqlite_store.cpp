@@ -119,6 +119,7 @@ class TestSqliteStore : public QObject {
             found << key;
         QCOMPARE(found.join(','), keys);
         QCOMPARE(store.count(QStringLiteral("HISTORY\\sam")), qsizetype(5));
+        QCOMPARE(store.readPart(sam, 1, 1, 3), SettingPairs({{"a", "aga"}}));
         QStringList visited;
         store.visitAll(sam, [&visited](QByteArrayView key, QByteArrayView value) {
             visited << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
