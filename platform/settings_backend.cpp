@@ -6,15 +6,17 @@
 #include <algorithm>
 
 SettingPairs SettingsBackend::readPart(const QString &section, qsizetype first, qsizetype limit,
-                                       qsizetype valueLimit) {
+                                       qsizetype textLimit) {
     SettingPairs all = readAll(section);
     const auto from = std::min(std::size_t(std::max<qsizetype>(first, 0)), all.size());
     const auto to = limit < 0 ? all.size() : std::min(all.size(), from + std::size_t(limit));
     SettingPairs part(std::make_move_iterator(all.begin() + qsizetype(from)),
                       std::make_move_iterator(all.begin() + qsizetype(to)));
-    if (valueLimit >= 0) {
-        for (auto &[key, value] : part)
-            value.truncate(valueLimit);
+    if (textLimit >= 0) {
+        for (auto &[key, value] : part) {
+            key.truncate(textLimit);
+            value.truncate(textLimit);
+        }
     }
     return part;
 }

@@ -11,6 +11,8 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+
 namespace {
 
 // Folded copies of the names make matching ignore letter case in every
@@ -38,9 +40,9 @@ constexpr const char *selectValue =
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
                                       " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
-// SQLite counts characters as code points; a value longer than ?4 is copied no further.
-constexpr const char *selectSectionCut = "SELECT key, substr(value, 1, ?4) FROM settings WHERE"
-                                         " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+// The keys' and values' starts are read apart, so that a long one is never read whole.
+constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
+                                          " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_folded = ?1";
 
 class Statement {
@@ -68,6 +70,20 @@ class Statement {
   private:
     sqlite3_stmt *stmt_ = nullptr;
 };
+
+// The first maxBytes of a row's column, read without the rest; nothing when it cannot be read.
+std::optional<QByteArray> textStart(sqlite3 *db, const char *column, qint64 row,
+                                    qsizetype maxBytes) {
+    sqlite3_blob *blob = nullptr;
+    std::optional<QByteArray> start;
+    if (sqlite3_blob_open(db, "main", "settings", column, row, 0, &blob) == SQLITE_OK) {
+        start.emplace(std::min<qsizetype>(sqlite3_blob_bytes(blob), maxBytes), Qt::Uninitialized);
+        if (sqlite3_blob_read(blob, start->data(), int(start->size()), 0) != SQLITE_OK)
+            start.reset();
+    }
+    sqlite3_blob_close(blob);
+    return start;
+}
 
 QString folded(const QString &name) {
     return name.toCaseFolded();
@@ -257,37 +273,52 @@ SettingPairs SqliteStore::readAll(const QString &section) {
 }
 
 SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit,
-                                   qsizetype valueLimit) {
+                                   qsizetype textLimit) {
     SettingPairs pairs;
-    visitPart(section, first, limit, valueLimit,
-              [&pairs, valueLimit](QByteArrayView key, QByteArrayView value) {
-                  pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
-                  // Characters outside the first plane take two here.
-                  if (valueLimit >= 0)
-                      pairs.back().second.truncate(valueLimit);
-              });
+    if (textLimit < 0) {
+        visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
+            pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+        });
+        return pairs;
+    }
+    if (!db_)
+        return pairs;
+    Statement query(db_, selectSectionRows);
+    if (!query.ok())
+        return pairs;
+    query.bind(1, folded(section));
+    query.bind(2, limit);
+    query.bind(3, first);
+    while (query.step() == SQLITE_ROW) {
+        // No character takes more than four bytes.
+        const qint64 row = query.number(0);
+        const std::optional<QByteArray> key = textStart(db_, "key", row, 4 * textLimit);
+        const std::optional<QByteArray> value = textStart(db_, "value", row, 4 * textLimit);
+        if (!key || !value)
+            break;
+        pairs.emplace_back(QString::fromUtf8(*key).left(textLimit),
+                           QString::fromUtf8(*value).left(textLimit));
+    }
     return pairs;
 }
 
 void SqliteStore::visitAll(
     const QString &section,
     const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
-    visitPart(section, 0, -1, -1, visit);
+    visitPart(section, 0, -1, visit);
 }
 
 void SqliteStore::visitPart(
-    const QString &section, qsizetype first, qsizetype limit, qsizetype valueLimit,
+    const QString &section, qsizetype first, qsizetype limit,
     const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
     if (!db_)
         return;
-    Statement query(db_, valueLimit < 0 ? selectSection : selectSectionCut);
+    Statement query(db_, selectSection);
     if (!query.ok())
         return;
     query.bind(1, folded(section));
     query.bind(2, limit);
     query.bind(3, first);
-    if (valueLimit >= 0)
-        query.bind(4, valueLimit);
     while (query.step() == SQLITE_ROW)
         visit(query.bytes(0), query.bytes(1));
 }

@@ -24,7 +24,7 @@ class SqliteStore : public SettingsBackend {
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
     SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
-                          qsizetype valueLimit = -1) override;
+                          qsizetype textLimit = -1) override;
     qsizetype count(const QString &section) override;
     void
     visitAll(const QString &section,
@@ -52,7 +52,7 @@ class SqliteStore : public SettingsBackend {
     bool setDamagedFileAside();
     void salvage(const QString &damaged);
     bool writeRows(const std::vector<Row> &rows);
-    void visitPart(const QString &section, qsizetype first, qsizetype limit, qsizetype valueLimit,
+    void visitPart(const QString &section, qsizetype first, qsizetype limit,
                    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
 
     QString path_;

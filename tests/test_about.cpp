@@ -85,6 +85,8 @@ class TestAbout : public QObject {
         openFromHelpMenu(fx, "mnuHelpAbout", [&fx](frmAbout &window) {
             QCOMPARE(window.parentWidget(), fx.window.get());
             QCOMPARE(window.windowTitle(), QString("Help"));
+            // The main window's own icon: a new one would fill the pixmap cache at each opening.
+            QCOMPARE(window.windowIcon().cacheKey(), fx.window->windowIcon().cacheKey());
             QVERIFY(shown(window, "fraAbout"));
             QVERIFY(!shown(window, "fraContents"));
             QCOMPARE(child(window, "fraAbout")->pos(), QPoint(0, 0));

@@ -22,8 +22,8 @@ class WatchedStore : public SettingsBackend {
     }
     SettingPairs readAll(const QString &section) override { return store_.readAll(section); }
     SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
-                          qsizetype valueLimit = -1) override {
-        return store_.readPart(section, first, limit, valueLimit);
+                          qsizetype textLimit = -1) override {
+        return store_.readPart(section, first, limit, textLimit);
     }
     qsizetype count(const QString &section) override { return store_.count(section); }
     void visitAll(const QString &section,
