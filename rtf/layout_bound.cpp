@@ -17,11 +17,28 @@ QTextFormat::PageBreakFlags without(QTextFormat::PageBreakFlags policy,
     return policy & ~QTextFormat::PageBreakFlags(flag);
 }
 
-// Ascending positions, each at most kMaxParagraph after the one before.
-std::vector<int> splitPoints(const QTextDocument &document, int start, int end) {
-    std::vector<int> points;
+// How far back to look for a line break that a paragraph's end can take the place of.
+constexpr int kLineSearch = 1000;
+
+struct SplitPoint {
+    int position;
+    bool atLineBreak; // the paragraph's end replaces the line break there
+};
+
+// Ascending, each at most kMaxParagraph after the one before: at a line break where there is
+// one, which then looks the same, else after a blank or a break opportunity.
+std::vector<SplitPoint> splitPoints(const QTextDocument &document, int start, int end) {
+    std::vector<SplitPoint> points;
     while (end - start > kMaxParagraph) {
         const int limit = start + kMaxParagraph;
+        int line = limit;
+        while (line > limit - kLineSearch && document.characterAt(line) != QChar::LineSeparator)
+            --line;
+        if (line > limit - kLineSearch) {
+            points.push_back({line, true});
+            start = line + 1;
+            continue;
+        }
         int point = limit;
         while (point > limit - kMaxUnbroken && !allowsBreakAfter(document.characterAt(point - 1)))
             --point;
@@ -30,7 +47,7 @@ std::vector<int> splitPoints(const QTextDocument &document, int start, int end) 
             if (document.characterAt(point).isLowSurrogate())
                 --point;
         }
-        points.push_back(point);
+        points.push_back({point, false});
         start = point;
     }
     return points;
@@ -38,7 +55,7 @@ std::vector<int> splitPoints(const QTextDocument &document, int start, int end) 
 
 void split(QTextDocument &document, const QTextBlock &block) {
     const int start = block.position();
-    const std::vector<int> points = splitPoints(document, start, start + block.length() - 1);
+    const std::vector<SplitPoint> points = splitPoints(document, start, start + block.length() - 1);
     const QTextBlockFormat format = block.blockFormat();
     const QTextCharFormat mark = block.charFormat();
     QTextBlockFormat last = format;
@@ -55,7 +72,9 @@ void split(QTextDocument &document, const QTextBlock &block) {
     // From the end, so that the positions before stay where they were.
     QTextCursor cursor(&document);
     for (auto point = points.rbegin(); point != points.rend(); ++point) {
-        cursor.setPosition(*point);
+        cursor.setPosition(point->position);
+        if (point->atLineBreak)
+            cursor.deleteChar();
         cursor.insertBlock(point == points.rbegin() ? last : middle, mark);
     }
     cursor.setPosition(start);

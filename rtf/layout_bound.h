@@ -23,7 +23,8 @@ bool allowsBreakAfter(QChar c);
 
 // Splits each paragraph longer than kMaxParagraph into paragraphs that read as one: the
 // later ones without its first-line indent or space above, the earlier ones without its
-// space below. Each split falls after a blank or a break opportunity where there is one.
+// space below. A split takes the place of a line break where there is one, else falls after a
+// blank or a break opportunity.
 void splitLongParagraphs(QTextDocument &document);
 
 } // namespace rtf
