@@ -5,7 +5,6 @@
 
 #include "platform/app_info.h"
 #include "platform/fonts.h"
-#include "platform/program_icon.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
 
@@ -18,7 +17,9 @@ frmAbout::frmAbout(Services services, QWidget &owner)
       services_(services) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(tr("Help"));
-    setWindowIcon(programIcon());
+    // The owner's own icon: a new one at every opening would leave its renderings behind in
+    // Qt's pixmap cache, some 10 KB an opening until the cache is full.
+    setWindowIcon(owner.windowIcon());
     setFont(windowFont());
     QPalette background = palette();
     background.setColor(QPalette::Window, desktopColour());

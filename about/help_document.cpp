@@ -9,6 +9,14 @@
 
 #include <stdexcept>
 
+namespace {
+
+// Beyond what the reader could show of any document (it stops at about 40 MB of text or
+// pictures), so a larger file shows what fits, as a document cut short by the reader does.
+constexpr qsizetype maxHelpDocumentBytes = 64 * 1024 * 1024;
+
+} // namespace
+
 QString helpDocumentPath(FileSystem &files, const QString &language) {
     const QString english = QLatin1Char('/') + appTitle() + QStringLiteral(".rtf");
     const QString folder =
@@ -18,14 +26,16 @@ QString helpDocumentPath(FileSystem &files, const QString &language) {
 }
 
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document) {
-    const std::optional<QByteArray> rtf = files.readFile(path);
+    const std::optional<QByteArray> rtf = files.readFile(path, maxHelpDocumentBytes);
     if (!rtf || !readRtf(*rtf, document))
         throw std::runtime_error("the help document cannot be loaded");
 }
 
 void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document) {
     const std::optional<QByteArray> translated =
-        language.isEmpty() ? std::nullopt : files.readFile(helpDocumentPath(files, language));
+        language.isEmpty()
+            ? std::nullopt
+            : files.readFile(helpDocumentPath(files, language), maxHelpDocumentBytes);
     if (translated && readRtf(*translated, document))
         return;
     loadHelpDocument(files, helpDocumentPath(files), document);

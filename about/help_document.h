@@ -14,8 +14,9 @@ class QTextDocument;
 // Quorvel.de.rtf, in the same folder as the English one.
 QString helpDocumentPath(FileSystem &files, const QString &language = {});
 
-// Reads the document afresh from the file into document. A file that is
-// missing, unreadable or not rich text at all: std::runtime_error.
+// Reads the document afresh from the file into document, at most its first
+// 64 MiB. A file that is missing, unreadable, not an ordinary file or not rich
+// text at all: std::runtime_error.
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document);
 
 // The document in language, or the English one when that cannot be loaded.

@@ -3,6 +3,8 @@
 
 #include "history/history_records.h"
 
+#include "history/history_text.h"
+
 #include <stdexcept>
 
 namespace {
@@ -14,7 +16,8 @@ HistoryRecords::HistoryRecords(SettingsBackend &store, QString section)
 
 const std::pair<QString, QString> &HistoryRecords::next() {
     if (inBatch_ == batch_.size()) {
-        batch_ = store_.readPart(section_, read_, std::min(batchSize, count_ - read_));
+        batch_ = store_.readPart(section_, read_, std::min(batchSize, count_ - read_),
+                                 maxShownCharacters + 1);
         inBatch_ = 0;
         if (batch_.empty())
             throw std::runtime_error("a counted record could not be read");

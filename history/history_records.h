@@ -6,7 +6,9 @@
 #include "platform/settings_backend.h"
 
 // A player's records, read from the store a batch at a time as they are
-// paged through, so that the first is shown without reading them all.
+// paged through, so that the first is shown without reading them all. A
+// record (and its key) is read no further than shows it is longer than a box
+// can show.
 class HistoryRecords {
   public:
     HistoryRecords(SettingsBackend &store, QString section);

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QString historySection(const QString &playerName) {
     return QStringLiteral("History\\") + playerName;
 }
@@ -17,6 +19,25 @@ QString historyTitle(const QString &playerName, int number, int count, const QSt
     return QCoreApplication::translate("History", "%1's History (%2/%3) - %4")
         .arg(shownText(playerName), QString::number(number), QString::number(count),
              shownText(key));
+}
+
+QString shownRecord(const QString &record) {
+    qsizetype end = std::min(record.size(), maxShownCharacters);
+    qsizetype lines = 0;
+    for (qsizetype at = 0; at < end; ++at) {
+        if (record[at] == QLatin1Char('\n') && ++lines == maxShownLines)
+            end = at + 1;
+    }
+    if (end == record.size())
+        return record;
+    if (record[end - 1].isHighSurrogate())
+        --end;
+    QString shown = record.left(end);
+    if (!shown.endsWith(QLatin1Char('\n')))
+        shown += QStringLiteral("\r\n");
+    return shown + QStringLiteral("\r\n") +
+           QCoreApplication::translate(
+               "History", "This record is too long to show whole: only its start is shown.");
 }
 
 QString historyText(const QString &record) {

@@ -26,8 +26,8 @@ bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString 
         for (qint16 index = 0; index < count; ++index) {
             const auto &[key, record] = rows.next();
             const MsgResult answer = dialogs.messageBox(
-                historyText(recordForReading(record)), MsgButtons::YesNo, MsgIcon::Information,
-                historyTitle(playerName, index + 1, count, key));
+                historyText(shownRecord(recordForReading(record))), MsgButtons::YesNo,
+                MsgIcon::Information, historyTitle(playerName, index + 1, count, key));
             if (answer == MsgResult::No)
                 break;
         }

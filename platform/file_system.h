@@ -15,6 +15,7 @@ class FileSystem {
 
     // True for an ordinary file: not a folder, not a hidden file.
     virtual bool fileExists(const QString &path) = 0;
-    // Nothing when the file is missing or cannot be read.
-    virtual std::optional<QByteArray> readFile(const QString &path) = 0;
+    // The first maxBytes of an ordinary file, without waiting for anything: nothing when the
+    // file is missing, cannot be read or is not an ordinary file (a folder, a pipe, a device).
+    virtual std::optional<QByteArray> readFile(const QString &path, qsizetype maxBytes) = 0;
 };

@@ -8,5 +8,5 @@
 class LocalFileSystem : public FileSystem {
   public:
     bool fileExists(const QString &path) override;
-    std::optional<QByteArray> readFile(const QString &path) override;
+    std::optional<QByteArray> readFile(const QString &path, qsizetype maxBytes) override;
 };

@@ -5,12 +5,20 @@
 
 #include <algorithm>
 
-SettingPairs SettingsBackend::readPart(const QString &section, qsizetype first, qsizetype limit) {
+SettingPairs SettingsBackend::readPart(const QString &section, qsizetype first, qsizetype limit,
+                                       qsizetype textLimit) {
     SettingPairs all = readAll(section);
     const auto from = std::min(std::size_t(std::max<qsizetype>(first, 0)), all.size());
     const auto to = limit < 0 ? all.size() : std::min(all.size(), from + std::size_t(limit));
-    return SettingPairs(std::make_move_iterator(all.begin() + qsizetype(from)),
-                        std::make_move_iterator(all.begin() + qsizetype(to)));
+    SettingPairs part(std::make_move_iterator(all.begin() + qsizetype(from)),
+                      std::make_move_iterator(all.begin() + qsizetype(to)));
+    if (textLimit >= 0) {
+        for (auto &[key, value] : part) {
+            key.truncate(textLimit);
+            value.truncate(textLimit);
+        }
+    }
+    return part;
 }
 
 qsizetype SettingsBackend::count(const QString &section) {

@@ -26,8 +26,11 @@ class SettingsBackend {
     // Empty when the section does not exist or cannot be read.
     virtual SettingPairs readAll(const QString &section) = 0;
     // What readAll gives from position `first` on, at most `limit` pairs (all
-    // when negative): a long section can be shown before all of it is read.
-    virtual SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit);
+    // when negative), each key and value cut to at most `textLimit` characters
+    // (whole when negative): a long section, or a long value, can be shown
+    // before all of it is read.
+    virtual SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
+                                  qsizetype textLimit = -1);
     // How many pairs readAll would give.
     virtual qsizetype count(const QString &section);
     // Hands each pair readAll would give to `visit`, in order, as UTF-8 that

@@ -14,6 +14,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 // Folded copies of the names make matching ignore letter case in every
@@ -46,6 +48,9 @@ constexpr const char *selectValue =
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
                                       " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+// The keys' and values' starts are read apart, so that a long one is never read whole.
+constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
+                                          " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_folded = ?1";
 
 class Statement {
@@ -73,6 +78,20 @@ class Statement {
   private:
     sqlite3_stmt *stmt_ = nullptr;
 };
+
+// The first maxBytes of a row's column, read without the rest; nothing when it cannot be read.
+std::optional<QByteArray> textStart(sqlite3 *db, const char *column, qint64 row,
+                                    qsizetype maxBytes) {
+    sqlite3_blob *blob = nullptr;
+    std::optional<QByteArray> start;
+    if (sqlite3_blob_open(db, "main", "settings", column, row, 0, &blob) == SQLITE_OK) {
+        start.emplace(std::min<qsizetype>(sqlite3_blob_bytes(blob), maxBytes), Qt::Uninitialized);
+        if (sqlite3_blob_read(blob, start->data(), int(start->size()), 0) != SQLITE_OK)
+            start.reset();
+    }
+    sqlite3_blob_close(blob);
+    return start;
+}
 
 QString folded(const QString &name) {
     return name.toCaseFolded();
@@ -345,11 +364,33 @@ SettingPairs SqliteStore::readAll(const QString &section) {
     return readPart(section, 0, -1); // no limit
 }
 
-SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit) {
+SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsizetype limit,
+                                   qsizetype textLimit) {
     SettingPairs pairs;
-    visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
-        pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
-    });
+    if (textLimit < 0) {
+        visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
+            pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+        });
+        return pairs;
+    }
+    if (!db_)
+        return pairs;
+    Statement query(db_, selectSectionRows);
+    if (!query.ok())
+        return pairs;
+    query.bind(1, folded(section));
+    query.bind(2, limit);
+    query.bind(3, first);
+    while (query.step() == SQLITE_ROW) {
+        // No character takes more than four bytes.
+        const qint64 row = query.number(0);
+        const std::optional<QByteArray> key = textStart(db_, "key", row, 4 * textLimit);
+        const std::optional<QByteArray> value = textStart(db_, "value", row, 4 * textLimit);
+        if (!key || !value)
+            break;
+        pairs.emplace_back(QString::fromUtf8(*key).left(textLimit),
+                           QString::fromUtf8(*value).left(textLimit));
+    }
     return pairs;
 }
 

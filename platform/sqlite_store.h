@@ -30,7 +30,8 @@ class SqliteStore : public SettingsBackend {
 
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
-    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit) override;
+    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
+                          qsizetype textLimit = -1) override;
     qsizetype count(const QString &section) override;
     void
     visitAll(const QString &section,

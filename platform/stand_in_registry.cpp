@@ -3,19 +3,41 @@
 
 #include "platform/stand_in_registry.h"
 
+#include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 #include <cstring>
 #include <optional>
+
+#include <paths.h>
 
 namespace {
 
 // In order of preference.
 const char *const systemInformationTools[] = {"hardinfo2", "hardinfo", "kinfocenter", "lshw-gtk"};
 
+// A relative entry (".", an empty one, "bin") means the current folder or one below it, where
+// a file named like a tool must never be started; such entries are passed over.
+QStringList absolutePathFolders() {
+    QByteArray path = qgetenv("PATH");
+    if (path.isNull())
+        path = _PATH_DEFPATH; // as the C library's own search does
+    QStringList folders;
+    for (const QString &folder : QFile::decodeName(path).split(QDir::listSeparator())) {
+        if (QDir::isAbsolutePath(folder))
+            folders << folder;
+    }
+    return folders;
+}
+
 QString firstToolOnPath() {
+    const QStringList folders = absolutePathFolders();
+    // Given no folders, the search would take PATH whole.
+    if (folders.isEmpty())
+        return {};
     for (const char *tool : systemInformationTools) {
-        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool), folders);
         if (!path.isEmpty())
             return path;
     }

@@ -11,8 +11,9 @@
 
 // Linux has no registry. This one holds a single read-only machine-wide key:
 // "SOFTWARE\Microsoft\Shared Tools\MSINFO" with "PATH", the full path of the
-// first system information program found on PATH. The key is looked up each
-// time it is opened, so a tool installed meanwhile is found on the next try.
+// first system information program found in PATH's absolute folders (relative
+// ones depend on the current folder and are passed over). The key is looked up
+// each time it is opened, so a tool installed meanwhile is found on the next try.
 class StandInRegistry : public Registry {
   public:
     long RegOpenKeyExA(RegistryHandle root, const QByteArray &keyName, quint32 options,

@@ -4,6 +4,7 @@
 #include "rtf/document_writer.h"
 
 #include "rtf/borders.h"
+#include "rtf/layout_bound.h"
 
 #include <QImage>
 #include <QTextDocument>
@@ -72,8 +73,15 @@ void DocumentWriter::appendText(QStringView text, const GroupState &state) {
         breakDue_ = false;
     }
     for (QChar c : text) {
-        if (displayable(c))
-            run_ += c;
+        if (!displayable(c))
+            continue;
+        if (allowsBreakAfter(c)) {
+            unbroken_ = 0;
+        } else if (++unbroken_ > kMaxUnbroken && !c.isLowSurrogate() && !c.isMark()) {
+            run_ += kBreakOpportunity;
+            unbroken_ = 1;
+        }
+        run_ += c;
     }
     if (run_.size() >= kRunPiece && !run_.back().isHighSurrogate())
         flushRun();
@@ -204,6 +212,7 @@ bool DocumentWriter::openParagraph(const GroupState &state) {
     flushRun();
     if (!budget_.spend(kBlockCost))
         return false;
+    unbroken_ = 0;
     drawRules(state.paragraph.borders);
     sink().insertBlock(blockFormatFor(state.paragraph), formatter_.format(state.character));
     openedWith_ = Formatting{state.paragraph, state.character};
@@ -213,6 +222,7 @@ bool DocumentWriter::openParagraph(const GroupState &state) {
 
 // Where a cell, or what follows a table, begins: a block that Qt made.
 void DocumentWriter::enterFreshBlock() {
+    unbroken_ = 0;
     paragraphClosed_ = false;
     freshBlock_ = true;
     breakDue_ = false;

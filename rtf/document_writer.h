@@ -84,6 +84,7 @@ class DocumentWriter {
     bool paragraphClosed_ = false;
     bool freshBlock_ = true; // one that Qt made, with nothing in it yet
     bool breakDue_ = false;  // before the next text, after a floating picture
+    qsizetype unbroken_ = 0; // characters since the last place a line may break
     // What the open paragraph was given when opened; none for one that Qt made.
     std::optional<Formatting> openedWith_;
     std::optional<GroupState> lastContent_;

@@ -3,6 +3,7 @@
 
 #include "rtf/parser.h"
 
+#include "rtf/layout_bound.h"
 #include "rtf/units.h"
 
 #include <QRegularExpression>
@@ -76,6 +77,7 @@ void Parser::parse(QByteArrayView rtf) {
     writeNoteMark();
     writer_.finish();
     notes_.finish();
+    splitLongParagraphs(document_);
     editBlock.endEditBlock();
 }
 

@@ -5,13 +5,19 @@
 #include "about/about_texts.h"
 #include "about/help_document.h"
 #include "platform/app_info.h"
+#include "platform/local_file_system.h"
 #include "support/help_window.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
+
+#include <stdexcept>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,6 +85,8 @@ class TestAbout : public QObject {
         openFromHelpMenu(fx, "mnuHelpAbout", [&fx](frmAbout &window) {
             QCOMPARE(window.parentWidget(), fx.window.get());
             QCOMPARE(window.windowTitle(), QString("Help"));
+            // The main window's own icon: a new one would fill the pixmap cache at each opening.
+            QCOMPARE(window.windowIcon().cacheKey(), fx.window->windowIcon().cacheKey());
             QVERIFY(shown(window, "fraAbout"));
             QVERIFY(!shown(window, "fraContents"));
             QCOMPARE(child(window, "fraAbout")->pos(), QPoint(0, 0));
@@ -210,6 +218,53 @@ class TestAbout : public QObject {
         QCOMPARE(fx.dialogs.messages[0].buttons, MsgButtons::Ok);
         QCOMPARE(fx.dialogs.messages[0].icon, MsgIcon::None);
         QCOMPARE(fx.dialogs.messages[0].title, QString("Quorvel"));
+    }
+
+    // Each must come back at once: a pipe or a device is never waited on nor read.
+    void oddHelpFiles_data() {
+        QTest::addColumn<QString>("path");  // in a scratch folder, unless absolute
+        QTest::addColumn<QString>("shown"); // empty: refused
+        QTest::newRow("pipe") << "pipe"
+                              << "";
+        QTest::newRow("endless zeros") << "/dev/zero"
+                                       << "";
+        QTest::newRow("endless random bytes") << "/dev/urandom"
+                                              << "";
+        QTest::newRow("folder") << "folder"
+                                << "";
+        QTest::newRow("dangling link") << "dangling"
+                                       << "";
+        QTest::newRow("link to the document") << "link"
+                                              << "Times tables";
+        QTest::newRow("over 64 MiB, shows what fits") << "huge"
+                                                      << "Start";
+    }
+    void oddHelpFiles() {
+        QFETCH(QString, path);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        const QString document = dir.filePath("Quorvel.rtf");
+        QFile file(document);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(helpDocument) > 0);
+        file.close();
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600) == 0);
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+        QVERIFY(QFile::link(dir.filePath("gone"), dir.filePath("dangling")));
+        QVERIFY(QFile::link(document, dir.filePath("link")));
+        // Sparse, so cheap to make; the reader stops at the end of the first group.
+        QFile huge(dir.filePath("huge"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.write("{\\rtf1 Start\\par}") > 0);
+        QVERIFY(huge.resize(65 * 1024 * 1024));
+        huge.close();
+
+        LocalFileSystem files;
+        QTextDocument read;
+        try {
+            loadHelpDocument(files, QDir(dir.path()).absoluteFilePath(path), read);
+            QCOMPARE(read.toPlainText().trimmed(), shown);
+        } catch (const std::runtime_error &) {
+            QVERIFY2(shown.isEmpty(), "refused");
+        }
     }
 
     void helpDocumentReadAtEachOpening() {

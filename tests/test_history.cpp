@@ -107,6 +107,37 @@ class TestHistory : public QObject {
         QCOMPARE(fx.dialogs.messages[0].text, record + "\r\n\r\nView Next?");
     }
 
+    // Records edited by hand: a box shows their start and says so.
+    void longRecords_data() {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("shown"); // before the note; the record itself when whole
+        QString wholeGame = "You scored 0 out of 100\r\n\r\n  Sums\t\tCorrect\tYours\r\n";
+        for (int sum = 0; sum < 100; ++sum)
+            wholeGame += "  15 X 15\t\t225\t999\r\n";
+        QTest::newRow("a game's own record, 100 sums wrong") << wholeGame << wholeGame;
+        QTest::newRow("10 MB on one line")
+            << QString(10'000'000, 'x') << QString(maxShownCharacters, 'x') + "\r\n";
+        QTest::newRow("10,000 lines")
+            << QString("line\r\n").repeated(10'000) << QString("line\r\n").repeated(120);
+        const QString smile = QString::fromUcs4(U"\U0001F600");
+        QTest::newRow("a character of two halves at the cut")
+            << QString(maxShownCharacters - 1, 'x') + smile.repeated(10)
+            << QString(maxShownCharacters - 1, 'x') + "\r\n";
+    }
+    void longRecords() {
+        QFETCH(QString, record);
+        QFETCH(QString, shown);
+        WindowFixture fx;
+        fx.start("Sam");
+        fx.store.put("History\\Sam", "14/07/01 10:23:45", record);
+        viewHistory(fx);
+        QCOMPARE(fx.dialogs.messages.size(), std::size_t(1));
+        const QString note = shown == record ? QString()
+                                             : "\r\nThis record is too long to show whole: "
+                                               "only its start is shown.";
+        QCOMPARE(fx.dialogs.messages[0].text, shown + note + "\r\n\r\nView Next?");
+    }
+
     void nameIsTrimmedInSectionAndTitle() {
         WindowFixture fx;
         fx.start("  Ann Lee  ");

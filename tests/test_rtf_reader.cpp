@@ -5,6 +5,7 @@
 #include "rtf/rtf_reader.h"
 #include "rtf/table_recorder.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
@@ -780,6 +781,37 @@ class TestRtfReader : public QObject {
         QTextCursor end(&document);
         end.movePosition(QTextCursor::End);
         QCOMPARE(describe(end.charFormat()), format);
+    }
+
+    // A view lays out a paragraph whole, and a long word in time that grows with the square of
+    // its length (a minute for 1 MB): such text is broken up, losing nothing, so that a whole
+    // layout takes seconds at most. The limit is generous; bench/ has no figure for it.
+    void longWordsAndParagraphsLayOut_data() {
+        QTest::addColumn<QByteArray>("head");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("tail");
+        const QByteArray word(1'000'000, 'x');
+        QTest::newRow("1 MB word") << QByteArray("{\\rtf1 ") << word << QByteArray("}");
+        QTest::newRow("1 MB paragraph")
+            << QByteArray("{\\rtf1 ") << QByteArray("lorem ipsum ").repeated(83'334)
+            << QByteArray("}");
+        QTest::newRow("1 MB word in a table cell")
+            << QByteArray("{\\rtf1\\trowd\\cellx4000\\intbl ") << word
+            << QByteArray("\\cell\\row}");
+    }
+    void longWordsAndParagraphsLayOut() {
+        QFETCH(QByteArray, head);
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, tail);
+        QTextDocument document;
+        QVERIFY(readRtf(head + text + tail, document));
+        QCOMPARE(textOf(document).remove(QChar(0x200b)).remove('\n').trimmed(),
+                 QString::fromLatin1(text).trimmed());
+        document.setTextWidth(643);
+        const Cost cost = costOf([&] { document.documentLayout()->documentSize(); });
+        qInfo("%.3f s of work, %lld KiB more at the peak", cost.cpuSeconds, cost.peakGrowthKiB);
+        QVERIFY2(cost.cpuSeconds < 10 * kWorkLimitSeconds,
+                 qPrintable(QString("%1 s").arg(cost.cpuSeconds)));
     }
 
     // Each must read within a second of work and 64 MiB, however it is made. Memory is not

@@ -124,6 +124,9 @@ class TestSqliteStore : public QObject {
             found << key;
         QCOMPARE(found.join(','), keys);
         QCOMPARE(store.count(QStringLiteral("HISTORY\\sam")), qsizetype(5));
+        QVERIFY(store.write(QStringLiteral("History\\Ann"), {{"y", "\u20acuro"}}));
+        QCOMPARE(store.readPart(sam, 1, 1, 3), SettingPairs({{"a", "aga"}}));
+        QCOMPARE(store.readPart("History\\Ann", 1, 1, 2), SettingPairs({{"y", "\u20acu"}}));
         QStringList visited;
         store.visitAll(sam, [&visited](QByteArrayView key, QByteArrayView value) {
             visited << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);

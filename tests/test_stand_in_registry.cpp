@@ -73,6 +73,36 @@ class TestStandInRegistry : public QObject {
                  QFile::encodeName(path_->filePath("hardinfo")) + '\0');
     }
 
+    // A tool of the same name waits in the current folder and in bin/ below it.
+    void relativePathEntriesPassedOver_data() {
+        QTest::addColumn<QString>("path"); // %1: the folder of the real tool
+        QTest::addColumn<bool>("found");
+        QTest::newRow("dot first") << ".:%1" << true;
+        QTest::newRow("empty entry first") << ":%1" << true;
+        QTest::newRow("relative folder first") << "bin:%1" << true;
+        QTest::newRow("dot slash") << "./:%1" << true;
+        QTest::newRow("only relative entries") << ".:bin::./bin" << false;
+        QTest::newRow("empty") << "" << false;
+    }
+    void relativePathEntriesPassedOver() {
+        QFETCH(QString, path);
+        QFETCH(bool, found);
+        addProgram(*path_, "hardinfo2");
+        QTemporaryDir current;
+        QVERIFY(QDir(current.path()).mkdir("bin"));
+        addProgram(current, "hardinfo2");
+        addProgram(current, "bin/hardinfo2");
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(current.path()));
+        qputenv("PATH", QFile::encodeName(path.arg(path_->path())));
+        StandInRegistry registry;
+        const Read read = readValue(registry, pathKey, "PATH");
+        QDir::setCurrent(before);
+        QCOMPARE(read.result, found ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND);
+        if (found)
+            QCOMPARE(read.data, QFile::encodeName(path_->filePath("hardinfo2")) + '\0');
+    }
+
     void refusals_data() {
         QTest::addColumn<QByteArray>("keyName");
         QTest::addColumn<quint32>("access");

@@ -56,6 +56,10 @@
         <extracomment>%1 is the player&apos;s name.</extracomment>
         <translation>Von %1 gibt es noch keine Spiele!</translation>
     </message>
+    <message>
+        <source>This record is too long to show whole: only its start is shown.</source>
+        <translation>Dieser Eintrag ist zu lang, um ihn ganz zu zeigen: Nur sein Anfang wird gezeigt.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

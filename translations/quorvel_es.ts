@@ -56,6 +56,10 @@
         <extracomment>%1 is the player&apos;s name.</extracomment>
         <translation>¡%1 todavía no tiene partidas!</translation>
     </message>
+    <message>
+        <source>This record is too long to show whole: only its start is shown.</source>
+        <translation>Este registro es demasiado largo para mostrarlo entero: solo se muestra el principio.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

@@ -56,6 +56,10 @@
         <extracomment>%1 is the player&apos;s name.</extracomment>
         <translation>Aucune partie pour %1&#xa0;!</translation>
     </message>
+    <message>
+        <source>This record is too long to show whole: only its start is shown.</source>
+        <translation>Cet enregistrement est trop long pour être affiché en entier&#xa0;: seul son début est affiché.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

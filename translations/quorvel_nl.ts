@@ -56,6 +56,10 @@
         <extracomment>%1 is the player&apos;s name.</extracomment>
         <translation>Er zijn nog geen spellen van %1!</translation>
     </message>
+    <message>
+        <source>This record is too long to show whole: only its start is shown.</source>
+        <translation>Deze vermelding is te lang om helemaal te tonen: alleen het begin wordt getoond.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>

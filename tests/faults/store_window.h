@@ -21,8 +21,9 @@ class WatchedStore : public SettingsBackend {
         return store_.read(section, key);
     }
     SettingPairs readAll(const QString &section) override { return store_.readAll(section); }
-    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit) override {
-        return store_.readPart(section, first, limit);
+    SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
+                          qsizetype textLimit = -1) override {
+        return store_.readPart(section, first, limit, textLimit);
     }
     qsizetype count(const QString &section) override { return store_.count(section); }
     void visitAll(const QString &section,

@@ -15,12 +15,12 @@ class FakeFileSystem : public FileSystem {
         asked.push_back(path);
         return files.contains(path);
     }
-    std::optional<QByteArray> readFile(const QString &path) override {
+    std::optional<QByteArray> readFile(const QString &path, qsizetype maxBytes) override {
         ++reads;
         const auto file = files.constFind(path);
         if (file == files.constEnd())
             return std::nullopt;
-        return *file;
+        return file->left(maxBytes);
     }
 
     QHash<QString, QByteArray> files;
