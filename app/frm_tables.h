@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class AnswerBox;
 class QAction;
@@ -50,6 +51,9 @@ class frmTables : public QMainWindow {
     // The options as the player left them, written as at shut-down, when
     // start-up could read what they replace; a game in progress is not scored.
     void saveOptions();
+    // A logout or a signal: the game whose score is showing is kept, then the
+    // options are saved.
+    void saveOnSessionEnd();
 
     // The history viewer (history/).
     void mnuHistory_Click();
@@ -89,6 +93,7 @@ class frmTables : public QMainWindow {
     void NextSum();
     void MarkAnswer();
     void EndGame();
+    bool saveFinishedGame();
 
     void createControls();
     void createMenus();
@@ -107,6 +112,8 @@ class frmTables : public QMainWindow {
     qint16 NumberOfSums = 0;
     bool GameInProgress = false;
     QString WrongAnswers;
+    // The record of a game whose score message is still open.
+    std::optional<QString> unsavedRecord_;
 
     // Controls directly on the window.
     QLabel *lblWelcome = nullptr;

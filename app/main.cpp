@@ -64,7 +64,7 @@ int main(int argc, char *argv[]) {
     LocalFileSystem files;
     DetachedProcessStarter processes;
     frmTables window(Services{dialogs, store, clock, random, modal, registry, files, processes});
-    const SessionEnd sessionEnd([&window] { window.saveOptions(); });
+    const SessionEnd sessionEnd([&window] { window.saveOnSessionEnd(); });
     window.Form_Load();
     return QApplication::exec();
 }

@@ -103,6 +103,11 @@ void frmTables::saveOptions() {
     SaveSettings(services_.store, options, pairs);
 }
 
+void frmTables::saveOnSessionEnd() {
+    saveFinishedGame();
+    saveOptions();
+}
+
 void frmTables::Form_Unload() {
     saveOptions();
     tmrSpeed.stop();

@@ -17,17 +17,17 @@
 #include <QFrame>
 #include <QMenu>
 
+#include <utility>
+
 void frmTables::EndGame() {
     fraSum->hide();
     if (WrongAnswers == transcriptHeader)
         WrongAnswers.clear();
     const QString ScoreLine = scoreLine(Correct, MaxSums);
+    unsavedRecord_ = ScoreLine + WrongAnswers;
     services_.dialogs.messageBox(ratingLine(Correct, MaxSums, PlayerName) +
                                  recordForReading(ScoreLine + WrongAnswers));
-
-    // Keyed by the moment the player closed the score message.
-    if (!addRecord(services_.store, historySection(PlayerName), services_.clock.now(),
-                   ScoreLine + WrongAnswers))
+    if (!saveFinishedGame())
         services_.dialogs.messageBox(tr("Your score could not be saved."), MsgButtons::Ok,
                                      MsgIcon::Exclamation);
 
@@ -37,4 +37,12 @@ void frmTables::EndGame() {
     mnuHistory->setEnabled(true);
     mnuOptions->setEnabled(true);
     mnuHelp->menuAction()->setEnabled(true);
+}
+
+bool frmTables::saveFinishedGame() {
+    if (!unsavedRecord_)
+        return true;
+    const QString record = *std::exchange(unsavedRecord_, std::nullopt);
+    // Keyed by the moment the player closed the score message.
+    return addRecord(services_.store, historySection(PlayerName), services_.clock.now(), record);
 }

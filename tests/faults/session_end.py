@@ -17,12 +17,13 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from crash_real_program import NAME, RealProgram, options_after, read_store  # noqa: E402
+from crash_real_program import NAME, SUMS, RealProgram, options_after, read_store  # noqa: E402
 from x11 import Display  # noqa: E402
 
 # How the session ends it, and when.
 ENDINGS = [("SIGTERM", "prompt"), ("SIGTERM", "game"), ("SIGINT", "game"),
-           ("SIGHUP", "game"), ("SIGQUIT", "game"), ("display", "game")]
+           ("SIGHUP", "game"), ("SIGQUIT", "game"), ("display", "game"), ("SIGTERM", "score"),
+           ("display", "score")]
 UNREADABLE = "Your settings cannot be read, so they will not be saved this time."
 
 
@@ -44,7 +45,13 @@ def end_session(program_path, env, x, how, when):
         run = RealProgram(x, program_path, env)
         run.set_choices(all_tables=True)
         x.keys(run.main, "F2")
-        time.sleep(0.3)
+        if when == "score":
+            for _ in range(SUMS):
+                x.type(run.main, "0")
+                x.keys(run.main, "Return")
+            x.wait_for("Quorvel", dialog=True, timeout=60)
+        else:
+            time.sleep(0.3)
         process = run.process
     start = time.monotonic()
     if how == "display":
@@ -100,7 +107,9 @@ def main():
                     raise AssertionError(f"{how} at the {when}: {error}") from error
             integrity, options, after = read_store(store)
             wanted = seeded if when == "prompt" else options_after(seeded, all_tables=True)
-            assert integrity == "ok" and after == records, f"{how} at the {when}"
+            # A game whose score is showing is finished: its record is kept.
+            kept = after[:len(records)] == records and len(after) - len(records) == (when == "score")
+            assert integrity == "ok" and kept, f"{how} at the {when}: {after}"
             assert options == wanted, f"{how} at the {when}: {options}"
             figures.append(took)
 
@@ -120,7 +129,8 @@ def main():
         assert not os.path.isfile(store)
 
     print(f"real program ended {len(ENDINGS)} ways (SIGTERM at the prompt; SIGTERM, SIGINT, "
-          f"SIGHUP, SIGQUIT and the display lost during a game): options saved, no record, "
+          f"SIGHUP, SIGQUIT and the display lost during a game; SIGTERM and the display lost "
+          f"with the score showing): options saved, the shown game's record kept, "
           f"ending to exit at most {max(figures) * 1000:.0f} ms; store locked at start-up: "
           f"prompt after {locked[0]:.2f} s, exit {locked[1] * 1000:.0f} ms, options kept; FIFO "
           f"in its place: prompt after {fifo[0]:.2f} s, exit {fifo[1] * 1000:.0f} ms")
