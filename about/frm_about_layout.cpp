@@ -4,11 +4,11 @@
 // The help window's panels and controls as they stand before activation.
 #include "about/about_texts.h"
 #include "about/frm_about.h"
+#include "platform/captioned_frame.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -91,7 +91,7 @@ void frmAbout::createAboutPanel() {
     lblVersion = makeLabel(fraAbout, QStringLiteral("lblVersion"), twipsRect(3600, 120, 975, 255),
                            windowFont(), darkBlue);
 
-    Frame1 = place(new QGroupBox(authorHeading(), fraAbout), QStringLiteral("Frame1"),
+    Frame1 = place(new CaptionedFrame(authorHeading(), fraAbout), QStringLiteral("Frame1"),
                    twipsRect(120, 600, 4455, 1575));
     Frame1->setFont(designFont(arial, 9.75, true));
     setColours(Frame1, navy, desktopColour());

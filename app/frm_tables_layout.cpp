@@ -4,10 +4,10 @@
 // The main window's controls and menus as they stand before any event.
 #include "app/frm_tables.h"
 
-#include "app/captioned_frame.h"
 #include "app/greeting.h"
 #include "app/sum_counts.h"
 #include "drill/answer_box.h"
+#include "platform/captioned_frame.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"

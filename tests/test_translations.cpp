@@ -2,7 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 
 #include "about/frm_about.h"
-#include "app/captioned_frame.h"
+#include "platform/captioned_frame.h"
 #include "drill/record_text.h"
 #include "drill/score.h"
 #include "history/history_text.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
-#include "app/captioned_frame.h"
+#include "platform/captioned_frame.h"
 
 #include "platform/system_colours.h"
 
