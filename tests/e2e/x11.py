@@ -7,6 +7,7 @@ import os
 import re
 import select
 import subprocess
+import threading
 import time
 
 
@@ -34,11 +35,26 @@ class Display:
         finally:
             os.close(read_end)
         self.env = dict(os.environ, DISPLAY=":" + answer.decode().strip())
+        self._hold_open()
+
+    def _hold_open(self):
+        """The server resets, refusing connections for a moment, whenever its last
+        client has gone: a program starting just as a window look-up ends would
+        find no display. A client that stays connected prevents that."""
+        self._holder = subprocess.Popen(["xprop", "-root", "-spy"], env=self.env,
+                                        stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        if not select.select([self._holder.stdout], [], [], 10)[0]:
+            self.__exit__()
+            raise RuntimeError("Xvfb took no client")
+        # Its reports are drained so that it never blocks.
+        threading.Thread(target=self._holder.stdout.read, daemon=True).start()
 
     def __enter__(self):
         return self
 
     def __exit__(self, *exc):
+        self._holder.kill()
+        self._holder.wait()
         self.server.terminate()
         self.server.wait()
 

@@ -10,7 +10,6 @@ Usage: crash_real_program.py <build-dir> [--runs N]
 """
 
 import argparse
-import contextlib
 import os
 import re
 import sqlite3
@@ -28,20 +27,6 @@ RECORD_START = f"You have scored 0/{SUMS}.\r\n\r\n"
 DATE_TIME = r"\d\d/\d\d/\d\d \d\d:\d\d:\d\d"
 # A check box's mnemonic clicks it only after a short animation.
 MNEMONIC_CLICK_S = 0.2
-
-
-@contextlib.contextmanager
-def display():
-    """A private X display that stays up between programs: the server resets, and
-    refuses connections for a moment, whenever its last client has gone."""
-    with Display() as x:
-        client = subprocess.Popen(["xprop", "-root", "-spy"], env=x.env,
-                                  stdout=subprocess.DEVNULL)
-        try:
-            yield x
-        finally:
-            client.terminate()
-            client.wait()
 
 
 class RealProgram:
@@ -144,7 +129,7 @@ def main():
     outcomes = {"during": 0, "after": 0}
     new_states = 0
 
-    with tempfile.TemporaryDirectory() as scratch, display() as x:
+    with tempfile.TemporaryDirectory() as scratch, Display() as x:
         store = os.path.join(scratch, "config", "Quorvel", "settings.sqlite")
         env = dict(x.env, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
                    XDG_RUNTIME_DIR=scratch, QT_QPA_PLATFORM="xcb")
