@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "drill/sum_speech.h"
 #include "platform/pacing_timer.h"
 #include "platform/services.h"
 
@@ -90,8 +91,9 @@ class frmTables : public QMainWindow {
     void Form_Unload();
     void openHelpWindow(const QString &tag);
     void SetSpeed();
-    void NextSum();
-    void MarkAnswer();
+    // The sum marked last, if any, is spoken with the new one.
+    void NextSum(const std::optional<MarkedSum> &marked = std::nullopt);
+    MarkedSum MarkAnswer();
     void EndGame();
     bool saveFinishedGame();
 

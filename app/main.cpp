@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/frm_tables.h"
+#include "platform/announcer.h"
 #include "platform/app_info.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/detached_process_starter.h"
@@ -63,7 +64,9 @@ int main(int argc, char *argv[]) {
     StandInRegistry registry;
     LocalFileSystem files;
     DetachedProcessStarter processes;
-    frmTables window(Services{dialogs, store, clock, random, modal, registry, files, processes});
+    ScreenReaderAnnouncer announcer;
+    frmTables window(
+        Services{dialogs, store, clock, random, modal, registry, files, processes, announcer});
     const SessionEnd sessionEnd([&window] { window.saveOnSessionEnd(); });
     window.Form_Load();
     return QApplication::exec();
