@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -96,6 +98,9 @@ std::optional<QByteArray> textStart(sqlite3 *db, const char *column, qint64 row,
 QString folded(const QString &name) {
     return name.toCaseFolded();
 }
+
+// Long enough for the name prompt to be drawn before the check competes with it.
+constexpr std::chrono::milliseconds checkDelay{500};
 
 bool isDamage(int code) {
     code &= 0xff;
@@ -192,16 +197,47 @@ SqliteStore::Verdict checkFile(const QByteArray &file, int lockWaitMs) {
 
 } // namespace
 
+// Shared with the thread that checks the file, which first waits out the
+// start-up unless the verdict is wanted sooner.
+struct SqliteStore::CheckStart {
+    enum class Go { Later, Now, Never };
+    std::mutex mutex;
+    std::condition_variable changed;
+    Go go = Go::Later;
+
+    void set(Go to) {
+        {
+            const std::lock_guard lock(mutex);
+            go = to;
+        }
+        changed.notify_one();
+    }
+    // False when the check is not wanted at all.
+    bool waitForTurn() {
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, checkDelay, [this] { return go != Go::Later; });
+        return go != Go::Never;
+    }
+};
+
 SqliteStore::SqliteStore(QString path, int lockWaitMs)
-    : path_(std::move(path)), lockWaitMs_(lockWaitMs) {
+    : path_(std::move(path)), lockWaitMs_(lockWaitMs), checkStart_(std::make_shared<CheckStart>()) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    // The check takes time in proportion to the history, so it runs beside
-    // start-up; nothing is written to the file before its verdict.
+    // The check takes time in proportion to the history: it runs once the
+    // first window is up, beside the player; nothing is written to the file
+    // before its verdict.
     if (open())
-        verdict_ = std::async(std::launch::async, checkFile, QFile::encodeName(path_), lockWaitMs_);
+        verdict_ = std::async(std::launch::async,
+                              [file = QFile::encodeName(path_), wait = lockWaitMs_,
+                               start = checkStart_]() -> Verdict {
+                                  if (!start->waitForTurn())
+                                      return {};
+                                  return checkFile(file, wait);
+                              });
 }
 
 SqliteStore::~SqliteStore() {
+    checkStart_->set(CheckStart::Go::Never);
     close();
 }
 
@@ -274,6 +310,7 @@ bool SqliteStore::makeTable() {
 void SqliteStore::settle() {
     if (!verdict_.valid())
         return;
+    checkStart_->set(CheckStart::Go::Now);
     const Verdict verdict = verdict_.get();
     // A verdict on a file other than ours says nothing about ours.
     if (!(verdict.damaged && verdict.file == file_) && makeTable())
