@@ -13,10 +13,6 @@
 
 namespace {
 
-QString tr(const char *text) {
-    return QCoreApplication::translate("SumSpeech", text);
-}
-
 QString number(int value) {
     return QString::number(value);
 }
@@ -27,16 +23,16 @@ QString outcomeSpeech(const MarkedSum &last, bool brief) {
     switch (last.outcome) {
     case Outcome::Right:
         //: Spoken by a screen reader after a right answer.
-        return tr("Right!");
+        return QCoreApplication::translate("SumSpeech", "Right!");
     case Outcome::Wrong:
         //: Spoken after a wrong answer: %1 times %2 is %3, the right answer.
-        return brief ? tr("Wrong: %1.").arg(product)
-                     : tr("Wrong, %1 times %2 is %3.")
+        return brief ? QCoreApplication::translate("SumSpeech", "Wrong: %1.").arg(product)
+                     : QCoreApplication::translate("SumSpeech", "Wrong, %1 times %2 is %3.")
                            .arg(number(sum.table), number(sum.multiplier), product);
     case Outcome::OutOfTime:
         //: Spoken when a sum's time ran out: %1 times %2 is %3, the right answer.
-        return brief ? tr("Time's up: %1.").arg(product)
-                     : tr("Time's up, %1 times %2 is %3.")
+        return brief ? QCoreApplication::translate("SumSpeech", "Time's up: %1.").arg(product)
+                     : QCoreApplication::translate("SumSpeech", "Time's up, %1 times %2 is %3.")
                            .arg(number(sum.table), number(sum.multiplier), product);
     }
     return {};
@@ -69,11 +65,12 @@ QString sumSpeech(const std::optional<MarkedSum> &last, const Sum &next, int num
                   int millisecondsAllowed) {
     //: Spoken by a screen reader: %1 is the sum's number in the game, %2 the number of sums,
     //: %3 and %4 the two factors.
-    const QString whole = tr("Sum %1 of %2: %3 times %4")
+    const QString whole = QCoreApplication::translate("SumSpeech", "Sum %1 of %2: %3 times %4")
                               .arg(::number(number), ::number(count), ::number(next.table),
                                    ::number(next.multiplier));
     //: The new sum alone, when there is no time to say more: %1 times %2.
-    const QString bare = tr("%1 times %2").arg(::number(next.table), ::number(next.multiplier));
+    const QString bare = QCoreApplication::translate("SumSpeech", "%1 times %2")
+                             .arg(::number(next.table), ::number(next.multiplier));
     if (!last)
         return whole;
     const std::array<QString, 3> cuts = {

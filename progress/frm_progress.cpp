@@ -3,6 +3,7 @@
 
 #include "progress/frm_progress.h"
 
+#include "platform/announcer.h"
 #include "platform/shown_text.h"
 #include "progress/progress_texts.h"
 #include "progress/score_chart.h"
@@ -84,8 +85,8 @@ void fitToScreen(QScrollArea &scroll) {
 } // namespace
 
 frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
-                         QWidget *parent)
-    : QDialog(parent), history_(std::move(history)), now_(now) {
+                         Announcer &announcer, QWidget *parent)
+    : QDialog(parent), announcer_(announcer), history_(std::move(history)), now_(now) {
     setObjectName(QStringLiteral("frmProgress"));
     setTitleAsGiven(*this, progressTitle(playerName));
     createControls();
@@ -159,7 +160,12 @@ void frmProgress::createControls() {
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Keys and the wheel change the period as well as clicks do.
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmProgress::cboPeriod_Click);
-    connect(picScores, &ScoreChart::currentChanged, this, &frmProgress::showGame);
+    // The chart keeps the focus while the keys pick a game, so the game is
+    // told, not just described.
+    connect(picScores, &ScoreChart::currentChanged, this, [this](int game) {
+        showGame(game);
+        announcer_.announce(*picScores, lblGame->text());
+    });
 }
 
 void frmProgress::cboPeriod_Click() {

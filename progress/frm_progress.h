@@ -15,18 +15,21 @@ class WrongSumsModel;
 
 // The current player's scores over time and the sums that went wrong, for
 // the period chosen. Reads the player's history once, when made.
+class Announcer;
+
 class frmProgress : public QDialog {
     Q_OBJECT
 
   public:
     frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
-                QWidget *parent = nullptr);
+                Announcer &announcer, QWidget *parent = nullptr);
 
   private:
     void cboPeriod_Click();
     void createControls();
     void showGame(int game);
 
+    Announcer &announcer_;
     PlayerHistory history_;
     QDateTime now_;
     std::vector<const PlayedGame *> shown_;

@@ -11,6 +11,6 @@
 
 void frmTables::mnuProgress_Click() {
     frmProgress window(readPlayerHistory(services_.store, historySection(PlayerName)), PlayerName,
-                       services_.clock.now(), this);
+                       services_.clock.now(), services_.announcer, this);
     services_.modal.runModal(window);
 }

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -146,6 +147,22 @@ class TestAccessibility : public QObject {
             found = unnamed(QAccessible::queryAccessibleInterface(&window));
         });
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
+    }
+
+    // A screen reader reads the line the caret moves to.
+    void helpDocumentHasACaretTheArrowKeysMove() {
+        WindowFixture fx;
+        fx.start().show();
+        fx.files.files[helpDocumentPath(fx.files)] = "{\\rtf1 First line\\par Second line\\par}";
+        QString line;
+        openFromHelpMenu(fx, "mnuHelpContents", [&line](frmAbout &window) {
+            auto *document = window.findChild<QTextBrowser *>("rtbContents");
+            QTest::keyClick(document, Qt::Key_Down);
+            QTextCursor caret = document->textCursor();
+            caret.select(QTextCursor::LineUnderCursor);
+            line = caret.selectedText();
+        });
+        QCOMPARE(line, "Second line");
     }
 
     void progressWindowIsNamedAndItsGridHasHeaders() {

@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Dein Ergebnis: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 mal %2 ist %3: Deine Zeit war um.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 mal %2 ist %3: Du hast %4 gesagt.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -59,6 +69,42 @@
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
         <translation>Dieser Eintrag ist zu lang, um ihn ganz zu zeigen: Nur sein Anfang wird gezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Falsch, %1 mal %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Zeit um: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Zeit um, %1 mal %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Aufgabe %1 von %2: %3 mal %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 mal %2</translation>
     </message>
 </context>
 <context>
@@ -320,11 +366,6 @@
         <translation>Wie heißt du?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Aufgabe %1 von %2: %3 mal %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
     </message>
@@ -343,6 +384,14 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Deine Einstellungen können nicht gelesen werden, deshalb werden sie diesmal nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Alle Reihen sind angekreuzt.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Keine Reihe ist angekreuzt.</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Tu puntuación: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 por %2 son %3: se te acabó el tiempo.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 por %2 son %3: dijiste %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -59,6 +69,42 @@
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
         <translation>Este registro es demasiado largo para mostrarlo entero: solo se muestra el principio.</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>¡Bien!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Mal: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Mal, %1 por %2 son %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Se acabó el tiempo: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Se acabó el tiempo, %1 por %2 son %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Cuenta %1 de %2: %3 por %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 por %2</translation>
     </message>
 </context>
 <context>
@@ -320,11 +366,6 @@
         <translation>¿Cómo te llamas?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Cuenta %1 de %2: %3 por %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>No se ha podido guardar tu puntuación.</translation>
     </message>
@@ -343,6 +384,14 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>No se pueden leer tus ajustes, así que esta vez no se guardarán.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Todas las tablas están marcadas.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>No hay ninguna tabla marcada.</translation>
     </message>
 </context>
 </TS>

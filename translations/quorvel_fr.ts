@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Ton score&#xa0;: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 fois %2 font %3&#xa0;: tu n’as pas eu le temps.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 fois %2 font %3&#xa0;: tu as dit %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -59,6 +69,42 @@
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
         <translation>Cet enregistrement est trop long pour être affiché en entier&#xa0;: seul son début est affiché.</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Juste&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Faux&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Faux, %1 fois %2 font %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Temps écoulé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Temps écoulé, %1 fois %2 font %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Calcul %1 sur %2&#xa0;: %3 fois %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 fois %2</translation>
     </message>
 </context>
 <context>
@@ -320,11 +366,6 @@
         <translation>Comment t&apos;appelles-tu&#xa0;?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Calcul %1 sur %2&#xa0;: %3 fois %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Ton score n&apos;a pas pu être enregistré.</translation>
     </message>
@@ -343,6 +384,14 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Tes réglages ne peuvent pas être lus, ils ne seront donc pas enregistrés cette fois.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Toutes les tables sont cochées.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Aucune table n’est cochée.</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Je score: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 keer %2 is %3: je tijd was om.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 keer %2 is %3: jij zei %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -59,6 +69,42 @@
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
         <translation>Deze vermelding is te lang om helemaal te tonen: alleen het begin wordt getoond.</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Goed!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Fout: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Fout, %1 keer %2 is %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Tijd is om: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Tijd is om, %1 keer %2 is %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Som %1 van %2: %3 keer %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 keer %2</translation>
     </message>
 </context>
 <context>
@@ -320,11 +366,6 @@
         <translation>Hoe heet je?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Som %1 van %2: %3 keer %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Je score kon niet worden opgeslagen.</translation>
     </message>
@@ -343,6 +384,14 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Je instellingen kunnen niet worden gelezen, dus ze worden deze keer niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Alle tafels zijn aangevinkt.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Er is geen tafel aangevinkt.</translation>
     </message>
 </context>
 </TS>

@@ -104,7 +104,9 @@ def play(x, reader, program, texts, env):
         score = texts("EndOfGame", "You have scored %1/%2.").replace("%1", str(SUMS - 2)) \
             .replace("%2", str(SUMS))
         reader.wait_for(f".*{re.escape(score)}.*")
-        x.keys(x.wait_for("Quorvel", dialog=True), "Return")
+        score_box = x.wait_for("Quorvel", dialog=True)
+        x.keys(score_box, "Return")
+        x.wait_gone(score_box)
         x.keys(main, "ctrl+x")
         status = game.wait(timeout=10)
         assert status == 0, f"quorvel ended with status {status}"

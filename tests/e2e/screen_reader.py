@@ -11,7 +11,7 @@ import select
 import subprocess
 import time
 
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*)' ?(?:voice=\S+ ?)?(?:\{.*\})?$")
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?(?:voice=\S+ ?)?\{[^\n]*\}\n", re.S)
 
 # Orca as its own launcher starts it, less the launcher's refusal to start
 # beside another Orca of the same user: tests run side by side, each with
@@ -71,6 +71,7 @@ class ScreenReader:
             self.log_path = os.path.join(scratch, "orca.log")
             self._start(["/usr/bin/python3", "-c", ORCA, self.log_path])
             self._read = 0
+            self._unread = ""
             self._next = 0
             self.spoken = []
             self.wait_for(r"Screen reader on\..*", timeout=60)
@@ -105,7 +106,7 @@ class ScreenReader:
                 process.wait()
 
     def _hear(self):
-        """Reads what was spoken since the last call."""
+        """Reads what was spoken since the last call; an utterance may span lines."""
         try:
             with open(self.log_path, "rb") as log:
                 log.seek(self._read)
@@ -115,10 +116,13 @@ class ScreenReader:
         # A line still being written is read again next time.
         complete = data.rfind(b"\n") + 1
         self._read += complete
-        for line in data[:complete].decode("utf-8", errors="replace").splitlines():
-            match = SPEECH.search(line)
-            if match:
-                self.spoken.append(match.group(1))
+        self._unread += data[:complete].decode("utf-8", errors="replace")
+        end = 0
+        for match in SPEECH.finditer(self._unread):
+            self.spoken.append(match.group(1))
+            end = match.end()
+        pending = self._unread.find("SPEECH OUTPUT: '", end)
+        self._unread = self._unread[pending:] if pending >= 0 else ""
 
     def wait_for(self, pattern, timeout=15):
         """The match of the first utterance, from those not yet waited on, that
@@ -129,7 +133,7 @@ class ScreenReader:
             while self._next < len(self.spoken):
                 utterance = self.spoken[self._next]
                 self._next += 1
-                match = re.fullmatch(pattern, utterance)
+                match = re.fullmatch(pattern, utterance, re.S)
                 if match:
                     return match
             if time.monotonic() > deadline:
