@@ -13,11 +13,14 @@ constexpr double abilitySpread = 0.15;
 constexpr double easeSpread = 0.1;
 
 bool anyOf(int a, int b, std::initializer_list<int> factors) {
-    return std::count(factors.begin(), factors.end(), a) + std::count(factors.begin(), factors.end(), b) > 0;
+    return std::count(factors.begin(), factors.end(), a) +
+               std::count(factors.begin(), factors.end(), b) >
+           0;
 }
 
 bool bothOf(int a, int b, std::initializer_list<int> factors) {
-    return std::count(factors.begin(), factors.end(), a) && std::count(factors.begin(), factors.end(), b);
+    return std::count(factors.begin(), factors.end(), a) &&
+           std::count(factors.begin(), factors.end(), b);
 }
 
 Familiarities byFactors(const std::function<Familiarity(int, int)> &rule) {

@@ -4,8 +4,11 @@
 #include "bench/learning_run.h"
 
 #include "drill/table_list.h"
-#include "platform/clock_seeded_random.h"
+#include "progress/practice_draw.h"
+#include "support/seeded_random.h"
 
+#include <algorithm>
+#include <random>
 #include <set>
 
 namespace {
@@ -14,6 +17,7 @@ constexpr double recalledEnough = 0.95;
 constexpr double secondsToAnswerRight = 3;
 constexpr double secondsToAnswerWrong = 4;
 constexpr double secondsReadingTheScore = 10;
+constexpr int daysInAYear = 365;
 
 // Starts with the fact that failed last time: it usually fails again, so most
 // days cost one fact's look-up instead of all of them.
@@ -30,6 +34,13 @@ class RecallCheck {
             }
         }
         return true;
+    }
+
+    double shareRecalled(const ChildMemory &memory, double now) const {
+        const auto recalled = std::count_if(facts_.begin(), facts_.end(), [&](int fact) {
+            return memory.recall(fact, now) >= recalledEnough;
+        });
+        return double(recalled) / double(facts_.size());
     }
 
   private:
@@ -51,8 +62,16 @@ Sum ChanceDrawing::next(const std::vector<AskedSum> &, const QDate &, RandomSour
     return {table, drawPosition(random.next(), multiplierCount)};
 }
 
-float SeededRandom::next() {
-    return unitFloatFromBits(engine_());
+PracticeDrawing::PracticeDrawing(const QList<int> &tables)
+    : tables_(tables.begin(), tables.end()) {}
+
+Sum PracticeDrawing::next(const std::vector<AskedSum> &earlier, const QDate &today,
+                          RandomSource &random) {
+    return drawPracticeSum(tables_, known_, earlier, today.toJulianDay(), random).value();
+}
+
+void PracticeDrawing::gameEnded(const std::vector<AskedSum> &game, const QDate &today) {
+    addGame(known_, game, today.toJulianDay());
 }
 
 std::vector<int> factsOfTables(const QList<int> &tables) {
@@ -64,17 +83,24 @@ std::vector<int> factsOfTables(const QList<int> &tables) {
     return {facts.begin(), facts.end()};
 }
 
-std::optional<int> sumsUntilKnown(ChildMemory memory, ChildClock clock, SumDrawing &drawing,
-                                  const LearningSettings &settings, unsigned seed) {
+LearningResult learn(ChildMemory memory, ChildClock clock, SumDrawing &drawing,
+                     const LearningSettings &settings, unsigned seed) {
     SeededRandom programRandom(seed);
     std::mt19937 child(~seed);
     std::uniform_real_distribution<double> chance(0, 1);
     const QDate firstDay(2027, 1, 4);
     RecallCheck check(factsOfTables(settings.tables));
+    LearningResult result;
     int sums = 0;
     for (int day = 0; day < settings.mostDays; ++day, clock.nextDay()) {
-        if (check.allRecalled(memory, clock.now()))
-            return sums;
+        if (day == daysInAYear)
+            result.shareKnownAfterAYear = check.shareRecalled(memory, clock.now());
+        if (check.allRecalled(memory, clock.now())) {
+            result.sumsUntilKnown = sums;
+            if (day < daysInAYear)
+                result.shareKnownAfterAYear = 1;
+            return result;
+        }
         const QDate today = firstDay.addDays(day);
         std::vector<AskedSum> game;
         for (int i = 0; i < settings.sumsPerGame; ++i) {
@@ -103,5 +129,5 @@ std::optional<int> sumsUntilKnown(ChildMemory memory, ChildClock clock, SumDrawi
         }
         drawing.gameEnded(game, today);
     }
-    return std::nullopt;
+    return result;
 }

@@ -4,33 +4,23 @@
 #pragma once
 
 #include "bench/child_memory.h"
+#include "drill/asked_sum.h"
 #include "platform/random_source.h"
+#include "progress/knowledge.h"
 
 #include <QDate>
 #include <QList>
 
 #include <optional>
-#include <random>
 #include <vector>
-
-struct Sum {
-    int table = 0;
-    int multiplier = 0;
-};
-
-enum class Outcome { Right, Wrong, TimedOut };
-
-struct AskedSum {
-    Sum sum;
-    Outcome outcome = Outcome::Right;
-};
 
 // How the program chooses a game's sums, and what it takes in from a finished game.
 class SumDrawing {
   public:
     virtual ~SumDrawing() = default;
     // The sums of this game so far, as they were marked.
-    virtual Sum next(const std::vector<AskedSum> &earlier, const QDate &today, RandomSource &random) = 0;
+    virtual Sum next(const std::vector<AskedSum> &earlier, const QDate &today,
+                     RandomSource &random) = 0;
     virtual void gameEnded(const std::vector<AskedSum> &game, const QDate &today) = 0;
 };
 
@@ -38,22 +28,25 @@ class SumDrawing {
 class ChanceDrawing : public SumDrawing {
   public:
     explicit ChanceDrawing(const QList<int> &tables);
-    Sum next(const std::vector<AskedSum> &earlier, const QDate &today, RandomSource &random) override;
+    Sum next(const std::vector<AskedSum> &earlier, const QDate &today,
+             RandomSource &random) override;
     void gameEnded(const std::vector<AskedSum> &, const QDate &) override {}
 
   private:
     QList<Qt::CheckState> boxStates_;
 };
 
-// Draws from a seed alone, so a run can be repeated.
-class SeededRandom : public RandomSource {
+// The practice game's drawing, and what the program keeps of each game.
+class PracticeDrawing : public SumDrawing {
   public:
-    explicit SeededRandom(unsigned seed) : engine_(seed) {}
-    void reseed() override {}
-    float next() override;
+    explicit PracticeDrawing(const QList<int> &tables);
+    Sum next(const std::vector<AskedSum> &earlier, const QDate &today,
+             RandomSource &random) override;
+    void gameEnded(const std::vector<AskedSum> &game, const QDate &today) override;
 
   private:
-    std::mt19937 engine_;
+    std::vector<int> tables_;
+    Knowledge known_;
 };
 
 struct LearningSettings {
@@ -67,8 +60,14 @@ struct LearningSettings {
 // Every fact the ticked tables ask.
 std::vector<int> factsOfTables(const QList<int> &tables);
 
-// One game a day until, at the start of a day, the child recalls every fact of
-// the ticked tables with 95 % probability: the sums played by then, or nothing
-// if that day does not come within the settings' days.
-std::optional<int> sumsUntilKnown(ChildMemory memory, ChildClock clock, SumDrawing &drawing,
-                                  const LearningSettings &settings, unsigned seed);
+struct LearningResult {
+    // Until, at the start of a day, the child recalls every fact of the ticked
+    // tables with 95 % probability; nothing if that day did not come.
+    std::optional<int> sumsUntilKnown;
+    // The share of those facts so recalled at the start of the second year.
+    double shareKnownAfterAYear = 0;
+};
+
+// One game a day, until every fact is known or for the settings' days.
+LearningResult learn(ChildMemory memory, ChildClock clock, SumDrawing &drawing,
+                     const LearningSettings &settings, unsigned seed);

@@ -34,8 +34,8 @@ class TestChildMemory : public QObject {
         QTest::newRow("seen more often") << Schedule{{0, 0.05, 0.1}, 1} << Schedule{{0}, 1};
         QTest::newRow("tested sooner") << Schedule{{0}, 1} << Schedule{{0}, 7};
         QTest::newRow("seen lately") << Schedule{{0, 20}, 21} << Schedule{{0}, 21};
-        QTest::newRow("spaced over days") << Schedule{{0, 1, 2, 3}, 33}
-                                          << Schedule{{3, 3.01, 3.02, 3.03}, 33};
+        QTest::newRow("spaced over days")
+            << Schedule{{0, 1, 2, 3}, 33} << Schedule{{3, 3.01, 3.02, 3.03}, 33};
         QTest::newRow("never seen") << Schedule{{0}, 365} << Schedule{{}, 1};
     }
     void betterRecalled() {
