@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <future>
+#include <memory>
 
 struct sqlite3;
 
@@ -108,6 +109,8 @@ class SqliteStore : public SettingsBackend {
     QString setAsidePath_;
     sqlite3 *db_ = nullptr;
     FileId file_; // the file db_ has open
+    struct CheckStart;
+    std::shared_ptr<CheckStart> checkStart_;
     std::future<Verdict> verdict_;
     bool readFailed_ = false;
     bool unwritable_ = false;
