@@ -122,13 +122,16 @@ std::optional<FileId> plainFileAt(const QByteArray &file) {
 }
 
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
+// Each connection stays with one thread, so SQLite need not lock it on every call.
 sqlite3 *openFile(const QByteArray &file, int flags) {
     sqlite3 *db = nullptr;
+    flags |= SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | flags, nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     db = nullptr;
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     return nullptr;
@@ -332,8 +335,9 @@ void SqliteStore::salvage(const QString &damaged) {
     const QByteArray uri = QUrl::fromLocalFile(damaged).toEncoded() + "?immutable=1";
     sqlite3 *old = nullptr;
     std::vector<Row> rows;
-    if (sqlite3_open_v2(uri.constData(), &old, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
-        SQLITE_OK) {
+    if (sqlite3_open_v2(uri.constData(), &old,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK) {
         // Lets a file shorter than its header says be read as far as it goes.
         sqlite3_exec(old, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
         // A scan stops at the first damage it meets.
