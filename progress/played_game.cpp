@@ -3,7 +3,10 @@
 
 #include "progress/played_game.h"
 
+#include "drill/history_key.h"
 #include "drill/transcript.h"
+
+#include <cstring>
 
 namespace {
 
@@ -12,87 +15,59 @@ bool isDigit(char c) {
 }
 
 // Reads a text from the front, giving up at the first thing out of place.
+// On plain pointers: thousands of records are read at once.
 class Cursor {
   public:
-    explicit Cursor(QByteArrayView text) : rest_(text) {}
+    explicit Cursor(QByteArrayView text) : at_(text.data()), end_(text.data() + text.size()) {}
 
-    bool atEnd() const { return rest_.isEmpty(); }
+    bool atEnd() const { return at_ == end_; }
 
     bool take(QByteArrayView literal) {
-        // By hand: the library's startsWith costs more than these short words.
-        if (rest_.size() < literal.size())
+        if (end_ - at_ < literal.size() || std::memcmp(at_, literal.data(), literal.size()) != 0)
             return false;
-        for (qsizetype at = 0; at < literal.size(); ++at) {
-            if (rest_[at] != literal[at])
-                return false;
-        }
-        rest_ = rest_.sliced(literal.size());
+        at_ += literal.size();
         return true;
     }
 
     void skipBlanks() {
-        while (!rest_.isEmpty() && rest_.front() == ' ')
-            rest_ = rest_.sliced(1);
+        while (at_ != end_ && *at_ == ' ')
+            ++at_;
     }
 
     // Up to five digits, so no count can overflow.
     std::optional<int> number() {
+        const char *digit = at_;
         int value = 0;
-        qsizetype digits = 0;
-        while (digits < rest_.size() && isDigit(rest_[digits])) {
-            if (++digits > 5)
+        for (; digit != end_ && isDigit(*digit); ++digit) {
+            if (digit - at_ == 5)
                 return std::nullopt;
-            value = value * 10 + (rest_[digits - 1] - '0');
+            value = value * 10 + (*digit - '0');
         }
-        if (digits == 0)
+        if (digit == at_)
             return std::nullopt;
-        rest_ = rest_.sliced(digits);
+        at_ = digit;
         return value;
     }
 
     // Past the next line break; false when there is none.
     bool skipLine() {
-        for (qsizetype at = 0; at + 1 < rest_.size(); ++at) {
-            if (rest_[at] == '\r' && rest_[at + 1] == '\n') {
-                rest_ = rest_.sliced(at + 2);
+        for (const char *cr = at_; cr != end_;) {
+            cr = static_cast<const char *>(std::memchr(cr, '\r', std::size_t(end_ - cr)));
+            if (!cr || end_ - cr < 2)
+                return false;
+            if (cr[1] == '\n') {
+                at_ = cr + 2;
                 return true;
             }
+            ++cr;
         }
         return false;
     }
 
   private:
-    QByteArrayView rest_;
+    const char *at_;
+    const char *end_;
 };
-
-int twoDigits(QByteArrayView text, qsizetype at) {
-    if (!isDigit(text[at]) || !isDigit(text[at + 1]))
-        return -1;
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
-// Any separator will do: the pattern allows regional ones.
-bool isSeparator(char c) {
-    return !isDigit(c) && c != ' ';
-}
-
-bool readKey(QByteArrayView key, PlayedGame &game) {
-    if (key.size() != 17 || key[8] != ' ')
-        return false;
-    for (qsizetype at : {2, 5, 11, 14}) {
-        if (!isSeparator(key[at]))
-            return false;
-    }
-    int parts[6];
-    for (int i = 0; i < 6; ++i) {
-        parts[i] = twoDigits(key, i * 3);
-        if (parts[i] < 0)
-            return false;
-    }
-    game.date = QDate(2000 + parts[2], parts[1], parts[0]);
-    game.time = QTime(parts[3], parts[4], parts[5]);
-    return game.date.isValid() && game.time.isValid();
-}
 
 // "  7  x  12\t\t 84\t 74\r\n": the answer, whatever it was, is not needed.
 std::optional<WrongSum> readTranscriptLine(Cursor &line) {
@@ -112,10 +87,10 @@ std::optional<WrongSum> readTranscriptLine(Cursor &line) {
     if (*table < firstTable || *table > lastTable || *multiplier < 1 ||
         *multiplier > multipliersShown || *product != *table * *multiplier)
         return std::nullopt;
-    return WrongSum{*table, *multiplier};
+    return WrongSum{std::uint8_t(*table), std::uint8_t(*multiplier)};
 }
 
-bool readRecord(QByteArrayView record, PlayedGame &game) {
+bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &wrongSums) {
     static const QByteArray header = transcriptHeader.toUtf8();
     Cursor text(record);
     if (!text.take("You have scored "))
@@ -132,21 +107,34 @@ bool readRecord(QByteArrayView record, PlayedGame &game) {
         return game.correct == game.sums;
     if (!text.take(header))
         return false;
-    game.wrong.reserve(std::size_t(game.sums - game.correct));
+    const std::size_t first = wrongSums.size();
     while (!text.atEnd()) {
         const std::optional<WrongSum> sum = readTranscriptLine(text);
-        if (!sum)
+        if (!sum || int(wrongSums.size() - first) == game.sums - game.correct) {
+            wrongSums.resize(first);
             return false;
-        game.wrong.push_back(*sum);
+        }
+        wrongSums.push_back(*sum);
     }
-    return int(game.wrong.size()) == game.sums - game.correct;
+    if (int(wrongSums.size() - first) != game.sums - game.correct) {
+        wrongSums.resize(first);
+        return false;
+    }
+    game.wrong = std::span(wrongSums).subspan(first);
+    return true;
 }
 
 } // namespace
 
-std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record) {
+std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
+                                         std::vector<WrongSum> &wrongSums) {
+    const std::optional<KeyTime> written = readHistoryKey(key);
+    if (!written)
+        return std::nullopt;
     PlayedGame game;
-    if (!readKey(key, game) || !readRecord(record, game))
+    game.date = written->date;
+    game.time = written->time;
+    if (!readRecord(record, game, wrongSums))
         return std::nullopt;
     return game;
 }
@@ -154,11 +142,18 @@ std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView reco
 PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section) {
     PlayerHistory history;
     store.visitAll(section, [&history](QByteArrayView key, QByteArrayView record) {
-        if (std::optional<PlayedGame> game = readPlayedGame(key, record))
-            history.games.push_back(std::move(*game));
+        if (std::optional<PlayedGame> game = readPlayedGame(key, record, history.wrongSums))
+            history.games.push_back(*game);
         else
             ++history.unreadable;
     });
+    // The list has moved while it grew; each game's sums follow the last one's.
+    std::size_t next = 0;
+    for (PlayedGame &game : history.games) {
+        const auto count = std::size_t(game.sums - game.correct);
+        game.wrong = std::span(history.wrongSums).subspan(next, count);
+        next += count;
+    }
     return history;
 }
 
