@@ -139,6 +139,21 @@ class TestAbout : public QObject {
         QVERIFY(fx.dialogs.messages.empty());
     }
 
+    // Read as the window is shown, so that it is there when the window appears, activated or not.
+    void contentsAreThereWhenShown() {
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath(fx.files)] = helpDocument;
+        QString text;
+        fx.modal.whileOpen = [&text](QDialog &window) {
+            window.show();
+            text =
+                child<QTextBrowser>(static_cast<frmAbout &>(window), "rtbContents")->toPlainText();
+        };
+        fx.action("mnuHelpContents")->trigger();
+        QCOMPARE(text, QString("Times tables"));
+    }
+
     void helpDocumentBesideTheProgramFirst_data() {
         QTest::addColumn<QStringList>("folders");
         QTest::addColumn<QString>("shown");
@@ -289,6 +304,11 @@ class TestAbout : public QObject {
         QTest::newRow("no translation") << "de_DE.UTF-8" << QByteArray() << "Times tables";
         QTest::newRow("unreadable translation")
             << "de_DE.UTF-8" << QByteArray("Einmaleins") << "Times tables";
+        const QByteArray deep(1100, '{');
+        QTest::newRow("translation nested beyond the reader's depth")
+            << "de_DE.UTF-8"
+            << "{\\rtf1 " + deep + "Einmaleins" + QByteArray(1100, '}') + "}"
+            << "Times tables";
         QTest::newRow("English asked")
             << "C" << QByteArray("{\\rtf1 Einmaleins}") << "Times tables";
     }
