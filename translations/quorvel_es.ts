@@ -11,12 +11,12 @@
     <message>
         <source>Correct</source>
         <extracomment>Column heading over the right answers; keep it short.</extracomment>
-        <translation>Solución</translation>
+        <translation>Correcta</translation>
     </message>
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>La tuya</translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>Made by</source>
-        <translation>Hecho por</translation>
+        <translation>Creado por</translation>
     </message>
     <message>
         <source>Quorvel developers</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Sistema...</translation>
+        <translation>&amp;Sistema…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -243,7 +243,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hola PlayerName, ¿tienes ganas de jugar? ...</translation>
+        <translation>Hola PlayerName, ¿tienes ganas de jugar?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opciones...</translation>
+        <translation>&amp;Opciones…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>¡Has cancelado la partida!</translation>
+        <translation>Has cancelado la partida.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>

@@ -16,7 +16,7 @@
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>Jouw</translation>
+        <translation>Jouw antwoord</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
-        <translation>Deze vermelding is te lang om helemaal te tonen: alleen het begin wordt getoond.</translation>
+        <translation>Dit verslag is te lang om helemaal te tonen: alleen het begin staat hier.</translation>
     </message>
 </context>
 <context>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeem...</translation>
+        <translation>&amp;Systeem…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -173,11 +173,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Sommen fout of te laat</translation>
+        <translation>Sommen fout of te laat beantwoord</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. Spellen telt de spellen waarvan de opslag die tafel bevat. De opslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
+        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. ‘Spellen’ telt de spellen waarvan het verslag die tafel bevat. Een verslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -209,11 +209,11 @@
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 spel kon niet worden gelezen.</translation>
+        <translation>1 verslag kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 spellen konden niet worden gelezen.</translation>
+        <translation>%1 verslagen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -230,12 +230,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1: in de opslag van 1 spel</translation>
+        <translation>%1: in het verslag van 1 spel</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1: in de opslag van %2 spellen</translation>
+        <translation>%1: in de verslagen van %2 spellen</translation>
     </message>
 </context>
 <context>
@@ -243,7 +243,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hoi PlayerName, ben je klaar om te spelen? ...</translation>
+        <translation>Hoi PlayerName, ben je klaar om te spelen?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opties...</translation>
+        <translation>&amp;Opties…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -299,7 +299,7 @@
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;Gemiddeld</translation>
+        <translation>&amp;Normaal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Het spel is gestopt op jouw verzoek!</translation>
+        <translation>Je hebt het spel gestopt.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
