@@ -7,7 +7,7 @@
 
 QIcon programIcon() {
     QIcon builtIn;
-    for (const char *size : {"32", "64", "128"})
+    for (const char *size : {"32", "48", "64", "128"})
         builtIn.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(QLatin1String(size)));
     return QIcon::fromTheme(appId(), builtIn);
 }

@@ -15,6 +15,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
@@ -97,6 +99,9 @@ QString folded(const QString &name) {
     return name.toCaseFolded();
 }
 
+// Long enough for the name prompt to be drawn before the check competes with it.
+constexpr std::chrono::milliseconds checkDelay{500};
+
 bool isDamage(int code) {
     code &= 0xff;
     return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
@@ -122,13 +127,16 @@ std::optional<FileId> plainFileAt(const QByteArray &file) {
 }
 
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
+// Each connection stays with one thread, so SQLite need not lock it on every call.
 sqlite3 *openFile(const QByteArray &file, int flags) {
     sqlite3 *db = nullptr;
+    flags |= SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | flags, nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     db = nullptr;
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     return nullptr;
@@ -189,16 +197,47 @@ SqliteStore::Verdict checkFile(const QByteArray &file, int lockWaitMs) {
 
 } // namespace
 
+// Shared with the thread that checks the file, which first waits out the
+// start-up unless the verdict is wanted sooner.
+struct SqliteStore::CheckStart {
+    enum class Go { Later, Now, Never };
+    std::mutex mutex;
+    std::condition_variable changed;
+    Go go = Go::Later;
+
+    void set(Go to) {
+        {
+            const std::lock_guard lock(mutex);
+            go = to;
+        }
+        changed.notify_one();
+    }
+    // False when the check is not wanted at all.
+    bool waitForTurn() {
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, checkDelay, [this] { return go != Go::Later; });
+        return go != Go::Never;
+    }
+};
+
 SqliteStore::SqliteStore(QString path, int lockWaitMs)
-    : path_(std::move(path)), lockWaitMs_(lockWaitMs) {
+    : path_(std::move(path)), lockWaitMs_(lockWaitMs), checkStart_(std::make_shared<CheckStart>()) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    // The check takes time in proportion to the history, so it runs beside
-    // start-up; nothing is written to the file before its verdict.
+    // The check takes time in proportion to the history: it runs once the
+    // first window is up, beside the player; nothing is written to the file
+    // before its verdict.
     if (open())
-        verdict_ = std::async(std::launch::async, checkFile, QFile::encodeName(path_), lockWaitMs_);
+        verdict_ = std::async(std::launch::async,
+                              [file = QFile::encodeName(path_), wait = lockWaitMs_,
+                               start = checkStart_]() -> Verdict {
+                                  if (!start->waitForTurn())
+                                      return {};
+                                  return checkFile(file, wait);
+                              });
 }
 
 SqliteStore::~SqliteStore() {
+    checkStart_->set(CheckStart::Go::Never);
     close();
 }
 
@@ -271,6 +310,7 @@ bool SqliteStore::makeTable() {
 void SqliteStore::settle() {
     if (!verdict_.valid())
         return;
+    checkStart_->set(CheckStart::Go::Now);
     const Verdict verdict = verdict_.get();
     // A verdict on a file other than ours says nothing about ours.
     if (!(verdict.damaged && verdict.file == file_) && makeTable())
@@ -332,8 +372,9 @@ void SqliteStore::salvage(const QString &damaged) {
     const QByteArray uri = QUrl::fromLocalFile(damaged).toEncoded() + "?immutable=1";
     sqlite3 *old = nullptr;
     std::vector<Row> rows;
-    if (sqlite3_open_v2(uri.constData(), &old, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
-        SQLITE_OK) {
+    if (sqlite3_open_v2(uri.constData(), &old,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK) {
         // Lets a file shorter than its header says be read as far as it goes.
         sqlite3_exec(old, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
         // A scan stops at the first damage it meets.

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <future>
+#include <memory>
 
 struct sqlite3;
 
@@ -87,6 +88,8 @@ class SqliteStore : public SettingsBackend {
     QString setAsidePath_;
     sqlite3 *db_ = nullptr;
     FileId file_; // the file db_ has open
+    struct CheckStart;
+    std::shared_ptr<CheckStart> checkStart_;
     std::future<Verdict> verdict_;
     bool readFailed_ = false;
     bool lockedOut_ = false; // a lock outlasted its wait and may still be held
