@@ -45,7 +45,11 @@ class SettingsBackend {
     // Stores the pair only where the section has no such key yet, checked and
     // written in one step where the store allows, so two copies cannot both add it.
     virtual Insertion insert(const QString &section, const QString &key, const QString &value);
-    // False once a read could not reach what the store holds (a lock held too
-    // long, or no plain file in its place): a value read as missing may be there.
-    virtual bool canBeRead() { return true; }
+    // Why what is written may not be kept, as far as can be told without
+    // writing: a read could not reach what the store holds (a lock held too
+    // long, or no plain file in its place), so a value read as missing may be
+    // there; the file belongs to another program or a later version; the
+    // file, its folder or its disk refuses writes.
+    enum class Trouble { None, Unreadable, NotOurs, Unwritable };
+    virtual Trouble trouble() { return Trouble::None; }
 };

@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>·</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>%1-mal falsch</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>x %1: in der Aufzeichnung von 1 Spiel</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: in der Aufzeichnung von 1 Spiel</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>x %1: in den Aufzeichnungen von %2 Spielen</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: in den Aufzeichnungen von %2 Spielen</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Deine Einstellungen können nicht gelesen werden, deshalb werden sie diesmal nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Die Datei für deine Einstellungen gehört zu einem anderen Programm oder zu einer neueren Version dieses Spiels, deshalb werden deine Einstellungen und Ergebnisse diesmal nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Deine Einstellungen und Ergebnisse können diesmal nicht gespeichert werden: Ihre Datei oder ihr Ordner kann nicht geändert werden, oder die Festplatte ist voll.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Deine Einstellungen konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>fallada %1 veces</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>x %1: en el registro de 1 partida</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: en el registro de 1 partida</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>x %1: en los registros de %2 partidas</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: en los registros de %2 partidas</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>No se pueden leer tus ajustes, así que esta vez no se guardarán.</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>El archivo de tus ajustes pertenece a otro programa o a una versión más nueva de este juego, así que esta vez no se guardarán tus ajustes ni tus puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Esta vez no se pueden guardar tus ajustes ni tus puntuaciones: no se puede cambiar su archivo o su carpeta, o el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>No se han podido guardar tus ajustes.</translation>
     </message>
 </context>
 </TS>

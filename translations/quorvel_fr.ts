@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>raté %1 fois</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>x %1&#xa0;: dans l&apos;enregistrement d&apos;une partie</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1&#xa0;: dans l&apos;enregistrement d&apos;une partie</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>x %1&#xa0;: dans les enregistrements de %2 parties</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1&#xa0;: dans les enregistrements de %2 parties</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Tes réglages ne peuvent pas être lus, ils ne seront donc pas enregistrés cette fois.</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Le fichier de tes réglages appartient à un autre programme ou à une version plus récente de ce jeu, tes réglages et tes scores ne seront donc pas enregistrés cette fois.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois&#xa0;: leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Tes réglages n&apos;ont pas pu être enregistrés.</translation>
     </message>
 </context>
 </TS>

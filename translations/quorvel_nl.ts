@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>%1 keer fout</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>x %1: in de opslag van 1 spel</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: in de opslag van 1 spel</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>x %1: in de opslag van %2 spellen</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: in de opslag van %2 spellen</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Je instellingen kunnen niet worden gelezen, dus ze worden deze keer niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Het bestand voor je instellingen hoort bij een ander programma of bij een nieuwere versie van dit spel, dus je instellingen en scores worden deze keer niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Je instellingen en scores kunnen deze keer niet worden opgeslagen: hun bestand of map kan niet worden gewijzigd, of de schijf is vol.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Je instellingen konden niet worden opgeslagen.</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ class FakeStore : public SettingsBackend {
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
-    bool canBeRead() override { return !unreadable; }
+    Trouble trouble() override { return troubleFound; }
 
     // Test set-up, bypassing the call log.
     void put(const QString &section, const QString &key, const QString &value);
@@ -30,7 +30,7 @@ class FakeStore : public SettingsBackend {
     std::vector<Entry> writeLog;
     bool failWrites = false;
     bool failReads = false;
-    bool unreadable = false; // as a store found locked at start-up
+    Trouble troubleFound = Trouble::None;
 
   private:
     Entry *find(const QString &section, const QString &key);
