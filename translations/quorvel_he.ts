@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>שגוי %1 פעמים</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>× %1: ברשומה של משחק אחד</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: ברשומה של משחק אחד</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>× %1: ברשומות של %2 משחקים</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: ברשומות של %2 משחקים</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>&amp;Progress</source>
         <translation>ה&amp;תקדמות</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>קובץ ההגדרות שלך שייך לתוכנה אחרת או לגרסה חדשה יותר של המשחק הזה, ולכן הפעם ההגדרות והציונים שלך לא יישמרו.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>הפעם לא ניתן לשמור את ההגדרות והציונים שלך: אי אפשר לשנות את הקובץ או את התיקייה שלהם, או שהדיסק מלא.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>לא ניתן היה לשמור את ההגדרות שלך.</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>sbagliata %1 volte</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>× %1: in 1 partita</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: in 1 partita</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>× %1: in %2 partite</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: in %2 partite</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>&amp;Progress</source>
         <translation>P&amp;rogressi</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Il file delle tue impostazioni appartiene a un altro programma o a una versione più nuova di questo gioco, quindi questa volta le tue impostazioni e i tuoi punteggi non verranno salvati.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Questa volta non è possibile salvare le tue impostazioni e i tuoi punteggi: il loro file o la loro cartella non si può modificare, oppure il disco è pieno.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Non è stato possibile salvare le tue impostazioni.</translation>
     </message>
 </context>
 </TS>

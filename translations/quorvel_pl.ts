@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>·</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>źle %1 razy</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>· %1: w zapisie 1 gry</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: w zapisie 1 gry</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>· %1: w zapisach gier: %2</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: w zapisach gier: %2</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>&amp;Progress</source>
         <translation>P&amp;ostępy</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Plik twoich ustawień należy do innego programu albo do nowszej wersji tej gry, więc tym razem twoje ustawienia i wyniki nie zostaną zapisane.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Tym razem nie można zapisać twoich ustawień i wyników: ich pliku lub katalogu nie da się zmienić albo dysk jest pełny.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Nie udało się zapisać twoich ustawień.</translation>
     </message>
 </context>
 </TS>

@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>errada %1 vezes</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>× %1: em 1 partida</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: em 1 partida</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>× %1: em %2 partidas</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: em %2 partidas</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>&amp;Progress</source>
         <translation>Pro&amp;gresso</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>O arquivo das suas configurações é de outro programa ou de uma versão mais nova deste jogo, por isso suas configurações e pontuações não serão salvas desta vez.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Não dá para salvar suas configurações e pontuações desta vez: o arquivo ou a pasta delas não pode ser alterado, ou o disco está cheio.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Não foi possível salvar suas configurações.</translation>
     </message>
 </context>
 </TS>

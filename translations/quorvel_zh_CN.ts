@@ -70,6 +70,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>×</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -228,12 +236,14 @@
         <translation>答错 %1 次</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>× %1：出现在 1 局的记录中</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1：出现在 1 局的记录中</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>× %1：出现在 %2 局的记录中</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1：出现在 %2 局的记录中</translation>
     </message>
 </context>
 <context>
@@ -351,6 +361,18 @@
     <message>
         <source>&amp;Progress</source>
         <translation>进步(&amp;P)</translation>
+    </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>你的设置文件属于另一个程序或这个游戏的更新版本，所以这次不会保存你的设置和得分。</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>这次无法保存你的设置和得分：它们的文件或文件夹无法修改，或者磁盘已满。</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>无法保存你的设置。</translation>
     </message>
 </context>
 </TS>

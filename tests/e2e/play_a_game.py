@@ -27,6 +27,7 @@ ANSWERED = 3  # wrongly, with 0; the rest run out of time
 FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
+SHOWN_DATE_TIME = r"[0-9][0-9./: -]*[0-9]"  # as the language writes it
 SCREEN = (1280, 1024)  # the size Display gives Xvfb
 TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
 SUPPORTED_LOCALES = "/usr/share/i18n/SUPPORTED"
@@ -136,7 +137,7 @@ def play(x, screenshot, scale, games, progress_screenshot, texts):
     x.keys(main, "ctrl+h")
     title = title_pattern(texts("History", "%1's History (%2/%3) - %4"))
     history = x.wait_for(title.replace("%1", texts.isolated(NAME)).replace("%2", "1").replace("%3", str(games))
-                         .replace("%4", texts.isolated(DATE_TIME)), dialog=True)
+                         .replace("%4", texts.isolated(SHOWN_DATE_TIME)), dialog=True)
     # Yes, the default, at the last record ends the viewer; No ends it anywhere.
     x.keys(history, "Return" if games == 1 else "Escape")
     x.wait_gone(history)
