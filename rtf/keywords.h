@@ -167,6 +167,8 @@ enum class Keyword {
     // Picture
     PngBlip,
     JpegBlip,
+    WindowsMetafile,
+    EnhancedMetafile,
     PictureGoalWidth,
     PictureGoalHeight,
     PictureScaleX,
