@@ -9,6 +9,10 @@ QString historyKey(const QDateTime &when) {
     return when.toString(QStringLiteral("dd/MM/yy HH:mm:ss"));
 }
 
+int yearOfKey(int twoDigits, int thisYear) {
+    return thisYear - ((thisYear - twoDigits) % 100 + 100) % 100;
+}
+
 bool addRecord(SettingsBackend &store, const QString &section, const QDateTime &when,
                const QString &record) {
     // A minute of records in a row is no one's play: more is a hand-made store.

@@ -3,6 +3,7 @@
 
 #include "progress/played_game.h"
 
+#include "drill/history_key.h"
 #include "drill/transcript.h"
 
 #include <cstring>
@@ -79,7 +80,7 @@ bool isSeparator(char c) {
     return !isDigit(c) && c != ' ';
 }
 
-bool readKey(QByteArrayView key, PlayedGame &game) {
+bool readKey(QByteArrayView key, int thisYear, PlayedGame &game) {
     if (key.size() != 17 || key[8] != ' ')
         return false;
     for (qsizetype at : {2, 5, 11, 14}) {
@@ -92,7 +93,7 @@ bool readKey(QByteArrayView key, PlayedGame &game) {
         if (parts[i] < 0)
             return false;
     }
-    game.date = QDate(2000 + parts[2], parts[1], parts[0]);
+    game.date = QDate(yearOfKey(parts[2], thisYear), parts[1], parts[0]);
     game.time = QTime(parts[3], parts[4], parts[5]);
     return game.date.isValid() && game.time.isValid();
 }
@@ -155,17 +156,18 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
 } // namespace
 
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
-                                         std::vector<WrongSum> &wrongSums) {
+                                         std::vector<WrongSum> &wrongSums, int thisYear) {
     PlayedGame game;
-    if (!readKey(key, game) || !readRecord(record, game, wrongSums))
+    if (!readKey(key, thisYear, game) || !readRecord(record, game, wrongSums))
         return std::nullopt;
     return game;
 }
 
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section) {
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
     PlayerHistory history;
-    store.visitAll(section, [&history](QByteArrayView key, QByteArrayView record) {
-        if (std::optional<PlayedGame> game = readPlayedGame(key, record, history.wrongSums))
+    store.visitAll(section, [&history, thisYear](QByteArrayView key, QByteArrayView record) {
+        if (std::optional<PlayedGame> game =
+                readPlayedGame(key, record, history.wrongSums, thisYear))
             history.games.push_back(*game);
         else
             ++history.unreadable;
