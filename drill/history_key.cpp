@@ -5,12 +5,46 @@
 
 #include "platform/settings_backend.h"
 
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int twoDigits(QByteArrayView text, qsizetype at) {
+    if (!isDigit(text[at]) || !isDigit(text[at + 1]))
+        return -1;
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+bool isSeparator(char c) {
+    return !isDigit(c) && c != ' ';
+}
+
+} // namespace
+
 QString historyKey(const QDateTime &when) {
     return when.toString(QStringLiteral("dd/MM/yy HH:mm:ss"));
 }
 
-int yearOfKey(int twoDigits, int thisYear) {
-    return thisYear - ((thisYear - twoDigits) % 100 + 100) % 100;
+std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear) {
+    if (key.size() != 17 || key[8] != ' ')
+        return std::nullopt;
+    for (qsizetype at : {2, 5, 11, 14}) {
+        if (!isSeparator(key[at]))
+            return std::nullopt;
+    }
+    int parts[6];
+    for (int i = 0; i < 6; ++i) {
+        parts[i] = twoDigits(key, i * 3);
+        if (parts[i] < 0)
+            return std::nullopt;
+    }
+    const int year = thisYear - ((thisYear - parts[2]) % 100 + 100) % 100;
+    const KeyTime written{QDate(year, parts[1], parts[0]), QTime(parts[3], parts[4], parts[5])};
+    if (!written.date.isValid() || !written.time.isValid())
+        return std::nullopt;
+    return written;
 }
 
 bool addRecord(SettingsBackend &store, const QString &section, const QDateTime &when,

@@ -6,14 +6,23 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 class SettingsBackend;
 
 // "06/12/26 14:03:09": always "/" and ":", whatever the regional separators.
 QString historyKey(const QDateTime &when);
 
-// The year a key's two digits name: the latest not after thisYear, so that a
-// key written by a clock put back to 1970 is not read as 2070.
-int yearOfKey(int twoDigits, int thisYear);
+// The date and time a key names, as written: no time zone is implied.
+struct KeyTime {
+    QDate date;
+    QTime time;
+};
+
+// A key as the game writes it, its two-digit year read as the latest year
+// not after thisYear (a clock put back to 1970 wrote "70", not 2070); any
+// separators will do, as regional ones once were. Nothing for any other text.
+std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear);
 
 // Adds a record under the key of `when`, or of the first second after it
 // that the player has no record under: two copies of the program can end the

@@ -148,7 +148,9 @@ class TestProgress : public QObject {
         QFETCH(int, digits);
         QFETCH(int, thisYear);
         QFETCH(int, year);
-        QCOMPARE(yearOfKey(digits, thisYear), year);
+        const QByteArray key =
+            QStringLiteral("01/01/%1 00:00:00").arg(digits, 2, 10, QChar('0')).toUtf8();
+        QCOMPARE(readHistoryKey(key, thisYear)->date.year(), year);
     }
 
     void periods_data() {
