@@ -148,6 +148,9 @@ PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, 
         else
             ++history.unreadable;
     });
+    // What growing left spare goes back before the window is made.
+    history.games.shrink_to_fit();
+    history.wrongSums.shrink_to_fit();
     // The list has moved while it grew; each game's sums follow the last one's.
     std::size_t next = 0;
     for (PlayedGame &game : history.games) {
