@@ -434,7 +434,7 @@ class TestTranslations : public QObject {
         QCOMPARE(fx.control<QLabel>("lblWelcome")->text().count(name), 1);
         QVERIFY(ratingLine(10, 10, name).contains(name));
         QVERIFY(noHistoryText(name).contains(name));
-        const QString title = historyTitle(name, 2, 5, "14/07/01 10:23:45");
+        const QString title = historyTitle(name, 2, 5, "14/07/01 10:23:45", 2026);
         QVERIFY(title.contains(name));
         QVERIFY(title.contains("2/5"));
         QVERIFY(title.contains("14/07/01 10:23:45"));
