@@ -127,8 +127,8 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
 } // namespace
 
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
-                                         std::vector<WrongSum> &wrongSums) {
-    const std::optional<KeyTime> written = readHistoryKey(key);
+                                         std::vector<WrongSum> &wrongSums, int thisYear) {
+    const std::optional<KeyTime> written = readHistoryKey(key, thisYear);
     if (!written)
         return std::nullopt;
     PlayedGame game;
@@ -139,10 +139,11 @@ std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView reco
     return game;
 }
 
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section) {
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
     PlayerHistory history;
-    store.visitAll(section, [&history](QByteArrayView key, QByteArrayView record) {
-        if (std::optional<PlayedGame> game = readPlayedGame(key, record, history.wrongSums))
+    store.visitAll(section, [&history, thisYear](QByteArrayView key, QByteArrayView record) {
+        if (std::optional<PlayedGame> game =
+                readPlayedGame(key, record, history.wrongSums, thisYear))
             history.games.push_back(*game);
         else
             ++history.unreadable;

@@ -10,7 +10,9 @@
 #include "progress/frm_progress.h"
 
 void frmTables::mnuProgress_Click() {
-    frmProgress window(readPlayerHistory(services_.store, historySection(PlayerName)), PlayerName,
-                       services_.clock.now(), services_.announcer, this);
+    const QDateTime now = services_.clock.now();
+    frmProgress window(
+        readPlayerHistory(services_.store, historySection(PlayerName), now.date().year()),
+        PlayerName, now, services_.announcer, this);
     services_.modal.runModal(window);
 }

@@ -16,7 +16,7 @@
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>Deine</translation>
+        <translation>Deine Antwort</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -108,6 +108,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Sums</name>
     <message>
         <source>x</source>
@@ -123,7 +131,7 @@
     </message>
     <message>
         <source>Made by</source>
-        <translation>Gemacht von</translation>
+        <translation>Entwickelt von</translation>
     </message>
     <message>
         <source>Quorvel developers</source>
@@ -167,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeminfo...</translation>
+        <translation>&amp;Systeminfo…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -219,11 +227,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Falsche oder zu späte Aufgaben</translation>
+        <translation>Falsch oder zu spät beantwortete Aufgaben</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Jedes Kästchen zählt, wie oft diese Aufgabe in den gezeigten Spielen falsch war: je dunkler, desto öfter. Spiele zählt die Spiele, in deren Aufzeichnung diese Reihe vorkommt. Eine Aufzeichnung behält nur die Aufgaben, die falsch waren; ein Spiel, in dem eine Reihe immer richtig war, wird also nicht mitgezählt.</translation>
+        <translation>Jedes Kästchen zählt, wie oft diese Aufgabe in den gezeigten Spielen falsch war: je dunkler, desto öfter. „Spiele“ zählt die Spiele, in deren Eintrag diese Reihe vorkommt. Ein Eintrag behält nur die Aufgaben, die falsch waren; ein Spiel, in dem eine Reihe immer richtig war, wird also nicht mitgezählt.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -247,7 +255,7 @@
     </message>
     <message>
         <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
-        <translation>%1 Spiele, %2 bis %3. Erstes %4, letztes %5, bestes %6, Durchschnitt %7.</translation>
+        <translation>%1 Spiele, vom %2 bis %3. Erstes Ergebnis %4, letztes %5, bestes %6, Durchschnitt %7.</translation>
     </message>
     <message>
         <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
@@ -255,11 +263,11 @@
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 Aufzeichnung konnte nicht gelesen werden.</translation>
+        <translation>1 Eintrag konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 Aufzeichnungen konnten nicht gelesen werden.</translation>
+        <translation>%1 Einträge konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -276,12 +284,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1: in der Aufzeichnung von 1 Spiel</translation>
+        <translation>%1: im Eintrag von 1 Spiel</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1: in den Aufzeichnungen von %2 Spielen</translation>
+        <translation>%1: in den Einträgen von %2 Spielen</translation>
     </message>
 </context>
 <context>
@@ -289,7 +297,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hallo PlayerName, bist du bereit zum Spielen ...</translation>
+        <translation>Hallo PlayerName, bist du bereit zum Spielen?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +341,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Optionen...</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -381,11 +389,11 @@
     </message>
     <message>
         <source>You must select a table!</source>
-        <translation>Du musst eine Reihe auswählen!</translation>
+        <translation>Kreuze mindestens eine Reihe an!</translation>
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Das Spiel wurde auf Wunsch abgebrochen!</translation>
+        <translation>Du hast das Spiel abgebrochen.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>

@@ -11,12 +11,12 @@
     <message>
         <source>Correct</source>
         <extracomment>Column heading over the right answers; keep it short.</extracomment>
-        <translation>Solución</translation>
+        <translation>Correcta</translation>
     </message>
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>La tuya</translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -108,6 +108,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>Sums</name>
     <message>
         <source>x</source>
@@ -123,7 +131,7 @@
     </message>
     <message>
         <source>Made by</source>
-        <translation>Hecho por</translation>
+        <translation>Creado por</translation>
     </message>
     <message>
         <source>Quorvel developers</source>
@@ -167,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Sistema...</translation>
+        <translation>&amp;Sistema…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -289,7 +297,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hola PlayerName, ¿tienes ganas de jugar? ...</translation>
+        <translation>Hola PlayerName, ¿tienes ganas de jugar?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +341,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opciones...</translation>
+        <translation>&amp;Opciones…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -385,7 +393,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>¡Has cancelado la partida!</translation>
+        <translation>Has cancelado la partida.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>

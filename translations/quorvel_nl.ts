@@ -16,7 +16,7 @@
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>Jouw</translation>
+        <translation>Jouw antwoord</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -68,7 +68,15 @@
     </message>
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
-        <translation>Deze vermelding is te lang om helemaal te tonen: alleen het begin wordt getoond.</translation>
+        <translation>Dit verslag is te lang om helemaal te tonen: alleen het begin staat hier.</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -167,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeem...</translation>
+        <translation>&amp;Systeem…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -219,11 +227,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Sommen fout of te laat</translation>
+        <translation>Sommen fout of te laat beantwoord</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. Spellen telt de spellen waarvan de opslag die tafel bevat. De opslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
+        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. ‘Spellen’ telt de spellen waarvan het verslag die tafel bevat. Een verslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -255,11 +263,11 @@
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 spel kon niet worden gelezen.</translation>
+        <translation>1 verslag kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 spellen konden niet worden gelezen.</translation>
+        <translation>%1 verslagen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -276,12 +284,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1: in de opslag van 1 spel</translation>
+        <translation>%1: in het verslag van 1 spel</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1: in de opslag van %2 spellen</translation>
+        <translation>%1: in de verslagen van %2 spellen</translation>
     </message>
 </context>
 <context>
@@ -289,7 +297,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hoi PlayerName, ben je klaar om te spelen? ...</translation>
+        <translation>Hoi PlayerName, ben je klaar om te spelen?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +341,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opties...</translation>
+        <translation>&amp;Opties…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -345,7 +353,7 @@
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;Gemiddeld</translation>
+        <translation>&amp;Normaal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
@@ -385,7 +393,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Het spel is gestopt op jouw verzoek!</translation>
+        <translation>Je hebt het spel gestopt.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
