@@ -409,7 +409,7 @@
     </message>
     <message>
         <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
-        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois : leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
+        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois&#x202f;: leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
     </message>
     <message>
         <source>Your settings could not be saved.</source>
