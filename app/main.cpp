@@ -22,6 +22,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QThreadPool>
 
 #include <cstdlib>
 
@@ -53,6 +54,9 @@ int main(int argc, char *argv[]) {
     QObject::connect(
         &application, &QGuiApplication::saveStateRequest,
         [](QSessionManager &session) { session.setRestartHint(QSessionManager::RestartNever); });
+    // The toolkit scales and converts large pictures (the help document's) on pooled threads, which
+    // would otherwise idle for half a minute after their work.
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
     installFontSubstitutes();
     const QString language = uiLanguage();
     const Translations translations(language);
