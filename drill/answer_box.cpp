@@ -3,18 +3,14 @@
 
 #include "drill/answer_box.h"
 
-#include "drill/answer_box_accessibility.h"
 #include "drill/answer_keys.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QKeyEvent>
 
 #include <algorithm>
 
 AnswerBox::AnswerBox(const QString &text, QWidget *parent) : QLineEdit(text, parent) {
-    static const bool installed = (QAccessible::installFactory(answerBoxAccessibility), true);
-    Q_UNUSED(installed);
     // Composed input would slip past the key handler.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }

@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
-#include "drill/answer_box_accessibility.h"
-
-#include "drill/answer_box.h"
-#include "drill/blanks.h"
+#include "platform/line_edit_accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QStyle>
 
 namespace {
 
-class AnswerBoxAccessible : public QAccessibleWidget,
-                            public QAccessibleTextInterface,
-                            public QAccessibleEditableTextInterface {
+class LineEditAccessible : public QAccessibleWidget,
+                           public QAccessibleTextInterface,
+                           public QAccessibleEditableTextInterface {
   public:
-    explicit AnswerBoxAccessible(AnswerBox &box)
+    explicit LineEditAccessible(QLineEdit &box)
         : QAccessibleWidget(&box, QAccessible::EditableText), box_(box) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override {
@@ -28,8 +26,8 @@ class AnswerBoxAccessible : public QAccessibleWidget,
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        state.readOnly = box_.isLocked();
-        state.editable = !box_.isLocked();
+        state.readOnly = box_.isReadOnly();
+        state.editable = !box_.isReadOnly();
         state.selectableText = true;
         return state;
     }
@@ -38,15 +36,12 @@ class AnswerBoxAccessible : public QAccessibleWidget,
         return t == QAccessible::Value ? box_.text() : QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString &text) override {
-        if (t == QAccessible::Value && !box_.isLocked())
+        if (t == QAccessible::Value && !box_.isReadOnly())
             box_.setText(text);
     }
 
-    // Only a selection with something in it counts: the blank is selected
-    // just so that the first digit replaces it.
-    int selectionCount() const override {
-        return trimBlanks(box_.selectedText()).isEmpty() ? 0 : 1;
-    }
+    // Only a selection with something in it counts.
+    int selectionCount() const override { return box_.selectedText().trimmed().isEmpty() ? 0 : 1; }
     void selection(int selectionIndex, int *startOffset, int *endOffset) const override {
         *startOffset = *endOffset = 0;
         if (selectionIndex == 0 && selectionCount() == 1) {
@@ -89,8 +84,11 @@ class AnswerBoxAccessible : public QAccessibleWidget,
         return -1;
     }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *startOffset, int *endOffset) const override {
-        *startOffset = *endOffset = offset;
+    // One run of no attributes over the whole text; an empty run at the
+    // offset is what loses the screen reader the last character.
+    QString attributes(int, int *startOffset, int *endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
         return {};
     }
 
@@ -99,18 +97,22 @@ class AnswerBoxAccessible : public QAccessibleWidget,
     }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int startOffset, int endOffset, const QString &text) override {
-        if (!box_.isLocked())
+        if (!box_.isReadOnly())
             box_.setText(box_.text().replace(startOffset, endOffset - startOffset, text));
     }
 
   private:
-    AnswerBox &box_;
+    QLineEdit &box_;
 };
+
+QAccessibleInterface *lineEditAccessibility(const QString &className, QObject *object) {
+    if (className == QLatin1String("QLineEdit"))
+        return new LineEditAccessible(*static_cast<QLineEdit *>(object));
+    return nullptr;
+}
 
 } // namespace
 
-QAccessibleInterface *answerBoxAccessibility(const QString &className, QObject *object) {
-    if (className == QLatin1String("AnswerBox"))
-        return new AnswerBoxAccessible(*static_cast<AnswerBox *>(object));
-    return nullptr;
+void installLineEditAccessibility() {
+    QAccessible::installFactory(lineEditAccessibility);
 }
