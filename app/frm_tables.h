@@ -3,15 +3,19 @@
 
 #pragma once
 
+#include "drill/asked_sum.h"
 #include "platform/pacing_timer.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class AnswerBox;
+class Knowledge;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -42,6 +46,7 @@ class frmTables : public QMainWindow {
 
   public:
     explicit frmTables(Services services, QWidget *parent = nullptr);
+    ~frmTables() override;
 
     GameState gameState() const;
 
@@ -78,6 +83,8 @@ class frmTables : public QMainWindow {
 
     // The game (drill/).
     void mnuNewGame_Click();
+    // A game whose sums favour those the player does not know yet.
+    void mnuPractise_Click();
     void mnuCancelGame_Click();
     void tmrSpeed_Timer();
     void txtAnswer_KeyPress(int &keyAscii);
@@ -92,6 +99,8 @@ class frmTables : public QMainWindow {
     void SetSpeed();
     void NextSum();
     void MarkAnswer();
+    // What New Game does; a practice game draws from what the player knows.
+    void startGame(bool practice);
     void EndGame();
     bool saveFinishedGame();
 
@@ -114,6 +123,10 @@ class frmTables : public QMainWindow {
     QString WrongAnswers;
     // The record of a game whose score message is still open.
     std::optional<QString> unsavedRecord_;
+    // Every sum of the game as it was marked, for what is kept of the player's sums.
+    std::vector<AskedSum> sumsAsked_;
+    // What the player knew when a practice game began; none in other games.
+    std::unique_ptr<Knowledge> practiceKnowledge_;
 
     // Controls directly on the window.
     QLabel *lblWelcome = nullptr;
@@ -150,6 +163,7 @@ class frmTables : public QMainWindow {
     QAction *mnuSpeedFast = nullptr;
     QAction *mnuHistory = nullptr;
     QAction *mnuProgress = nullptr;
+    QAction *mnuPractise = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;

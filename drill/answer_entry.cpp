@@ -38,7 +38,9 @@ void frmTables::MarkAnswer() {
     const QString answer = txtAnswer->text();
     const int table = lblNum1->text().toInt();
     const int multiplier = lblNum2->text().toInt();
-    if (isRightAnswer(answer, table * multiplier)) {
+    const bool right = isRightAnswer(answer, table * multiplier);
+    sumsAsked_.push_back({{table, multiplier}, right ? Outcome::Right : Outcome::Wrong});
+    if (right) {
         ++Correct;
         lblCorrect->setText(correctCaption(Correct));
     } else {

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -31,6 +32,30 @@ constexpr const char *createTable = "CREATE TABLE IF NOT EXISTS settings ("
                                     // Lists a section in its order without sorting it.
                                     "CREATE INDEX IF NOT EXISTS settings_by_section"
                                     " ON settings (section_folded)";
+
+// What is known of each sum a player was asked, by the player's history
+// section, folded as there so that it matches the same player.
+constexpr const char *createKnowledgeTable =
+    "CREATE TABLE IF NOT EXISTS knowledge ("
+    " section TEXT NOT NULL,"
+    " section_folded TEXT NOT NULL,"
+    " times_table INTEGER NOT NULL,"
+    " multiplier INTEGER NOT NULL,"
+    " asked INTEGER NOT NULL,"
+    " answered_right INTEGER NOT NULL,"
+    " answered_wrong INTEGER NOT NULL,"
+    " timed_out INTEGER NOT NULL,"
+    " last_asked_day INTEGER NOT NULL,"
+    " box INTEGER NOT NULL,"
+    " PRIMARY KEY (section_folded, times_table, multiplier))";
+constexpr const char *selectKnowledge =
+    "SELECT times_table, multiplier, asked, answered_right, answered_wrong, timed_out,"
+    " last_asked_day, box FROM knowledge WHERE section_folded = ?1";
+constexpr const char *deleteKnowledge = "DELETE FROM knowledge WHERE section_folded = ?1";
+constexpr const char *insertKnowledge =
+    "INSERT OR REPLACE INTO knowledge (section, section_folded, times_table, multiplier, asked,"
+    " answered_right, answered_wrong, timed_out, last_asked_day, box)"
+    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 
 // An overwrite keeps the row, so the entry keeps its place in the order.
 constexpr const char *upsert =
@@ -67,6 +92,7 @@ class Statement {
     }
     void bind(int index, qsizetype number) { sqlite3_bind_int64(stmt_, index, number); }
     int step() { return sqlite3_step(stmt_); }
+    bool isInteger(int index) { return sqlite3_column_type(stmt_, index) == SQLITE_INTEGER; }
     void reset() { sqlite3_reset(stmt_); }
     QString column(int index) { return QString::fromUtf8(bytes(index)); }
     qsizetype number(int index) { return qsizetype(sqlite3_column_int64(stmt_, index)); }
@@ -260,6 +286,8 @@ int SqliteStore::noteRead(int rc) {
 bool SqliteStore::makeTable() {
     if (!exec(createTable))
         return !isDamage(sqlite3_errcode(db_));
+    // Knowledge that cannot be kept is rebuilt from the history, so it never stops a game.
+    exec(createKnowledgeTable);
     // A damaged table definition can pass the check yet lack what the store uses.
     for (const char *sql : {upsert, insertNew, selectValue, selectSection, countSection}) {
         if (!Statement(db_, sql).ok())
@@ -473,4 +501,86 @@ int SqliteStore::writeRows(const std::vector<Row> &rows, const char *sql) {
     }
     exec("ROLLBACK");
     return -1;
+}
+
+std::vector<SumKnowledge> SqliteStore::readKnowledge(const QString &section) {
+    std::vector<SumKnowledge> kept;
+    if (!db_)
+        return kept;
+    Statement query(db_, selectKnowledge);
+    if (!query.ok())
+        return kept; // no such table yet
+    query.bind(1, folded(section));
+    while (noteRead(query.step()) == SQLITE_ROW) {
+        // A value edited into text or a fraction is no count.
+        bool whole = true;
+        for (int column = 0; column < 8; ++column)
+            whole = whole && query.isInteger(column);
+        if (!whole)
+            continue;
+        const auto count = [&query](int column) {
+            return int(std::clamp<qsizetype>(query.number(column), -1, INT_MAX));
+        };
+        kept.push_back({count(0), count(1), count(2), count(3), count(4), count(5),
+                        std::int64_t(query.number(6)), count(7)});
+    }
+    return kept;
+}
+
+SettingsBackend::Insertion SqliteStore::insertWithKnowledge(const QString &section,
+                                                            const QString &key,
+                                                            const QString &value,
+                                                            const KnowledgeUpdate &update) {
+    prepareWrite();
+    if (!db_ || !exec("BEGIN IMMEDIATE"))
+        return Insertion::Failed;
+    // Read inside the transaction, so another copy's game is counted, and
+    // before the record is added, so this game is not counted twice.
+    const std::vector<SumKnowledge> rows = update(readKnowledge(section));
+    Statement record(db_, insertNew);
+    bool ok = record.ok();
+    if (ok) {
+        record.bind(1, section);
+        record.bind(2, key);
+        record.bind(3, value);
+        record.bind(4, folded(section));
+        record.bind(5, folded(key));
+        ok = record.step() == SQLITE_DONE;
+    }
+    if (ok && sqlite3_changes(db_) == 0) {
+        exec("ROLLBACK");
+        return Insertion::KeyTaken;
+    }
+    ok = ok && writeKnowledge(section, rows);
+    if (ok && exec("COMMIT")) {
+        lockedOut_ = false;
+        return Insertion::Added;
+    }
+    exec("ROLLBACK");
+    return Insertion::Failed;
+}
+
+bool SqliteStore::writeKnowledge(const QString &section, const std::vector<SumKnowledge> &rows) {
+    Statement clear(db_, deleteKnowledge);
+    Statement insert(db_, insertKnowledge);
+    // A table edited out of shape keeps no knowledge; the record is still saved.
+    if (!clear.ok() || !insert.ok())
+        return true;
+    clear.bind(1, folded(section));
+    if (clear.step() != SQLITE_DONE)
+        return false;
+    for (const SumKnowledge &row : rows) {
+        insert.bind(1, section);
+        insert.bind(2, folded(section));
+        int column = 3;
+        for (qsizetype number :
+             {qsizetype(row.table), qsizetype(row.multiplier), qsizetype(row.asked),
+              qsizetype(row.right), qsizetype(row.wrong), qsizetype(row.timedOut),
+              qsizetype(row.lastAsked), qsizetype(row.box)})
+            insert.bind(column++, number);
+        if (insert.step() != SQLITE_DONE)
+            return false;
+        insert.reset();
+    }
+    return true;
 }

@@ -8,9 +8,15 @@
 #include "platform/clock.h"
 #include "platform/modal_runner.h"
 #include "progress/frm_progress.h"
+#include "progress/kept_knowledge.h"
 
 void frmTables::mnuProgress_Click() {
-    frmProgress window(readPlayerHistory(services_.store, historySection(PlayerName)), PlayerName,
-                       services_.clock.now(), this);
+    const QString section = historySection(PlayerName);
+    PlayerHistory history = readPlayerHistory(services_.store, section);
+    Knowledge knowledge = keptKnowledge(services_.store, section, history.games);
+    frmProgress window(std::move(history), std::move(knowledge), PlayerName, services_.clock.now(),
+                       this);
     services_.modal.runModal(window);
+    if (window.practiseChosen())
+        mnuPractise_Click();
 }
