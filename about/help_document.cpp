@@ -7,6 +7,8 @@
 #include "platform/file_system.h"
 #include "rtf/rtf_reader.h"
 
+#include <QTextDocument>
+
 #include <stdexcept>
 
 namespace {
@@ -36,7 +38,8 @@ void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocumen
         language.isEmpty()
             ? std::nullopt
             : files.readFile(helpDocumentPath(files, language), maxHelpDocumentBytes);
-    if (translated && readRtf(*translated, document))
+    // One the reader reads as nothing (nested beyond its depth, say) would be an empty window.
+    if (translated && readRtf(*translated, document) && !document.isEmpty())
         return;
     loadHelpDocument(files, helpDocumentPath(files), document);
 }

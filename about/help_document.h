@@ -19,5 +19,6 @@ QString helpDocumentPath(FileSystem &files, const QString &language = {});
 // text at all: std::runtime_error.
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document);
 
-// The document in language, or the English one when that cannot be loaded.
+// The document in language, or the English one when that cannot be loaded or
+// shows nothing.
 void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document);

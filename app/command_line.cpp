@@ -5,7 +5,10 @@
 
 #include "platform/app_info.h"
 
-#include <cctype>
+#include <langinfo.h>
+
+#include <algorithm>
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 
@@ -34,12 +37,58 @@ int flushed() {
     return 1;
 }
 
-// The argument is echoed with its control characters masked, so that it
-// cannot steer the terminal.
+// Characters a terminal may act on rather than show: C0 and C1 controls,
+// and the marks that turn the direction of the text after them.
+bool steersTerminal(char32_t c) {
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x61c || c == 0x200e || c == 0x200f ||
+           (c >= 0x2028 && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
+}
+
+// The length of the UTF-8 sequence at text, and its character; 0 when the
+// bytes there are not one.
+int decodeUtf8(const unsigned char *text, char32_t &c) {
+    const unsigned char lead = text[0];
+    const int length = lead < 0x80                   ? 1
+                       : lead >= 0xc2 && lead < 0xe0 ? 2
+                       : lead >= 0xe0 && lead < 0xf0 ? 3
+                       : lead >= 0xf0 && lead < 0xf5 ? 4
+                                                     : 0;
+    if (length == 0)
+        return 0;
+    c = length == 1 ? lead : lead & (0x7f >> length);
+    for (int i = 1; i < length; ++i) {
+        if ((text[i] & 0xc0) != 0x80)
+            return 0;
+        c = (c << 6) | (text[i] & 0x3f);
+    }
+    const bool overlong = (length == 3 && c < 0x800) || (length == 4 && c < 0x10000);
+    const bool surrogate = c >= 0xd800 && c <= 0xdfff;
+    return overlong || surrogate || c > 0x10ffff ? 0 : length;
+}
+
+// The argument is echoed so that it cannot steer the terminal: what could is
+// masked, and so is every byte beyond ASCII where the terminal does not take
+// UTF-8, since some of those are controls there.
+void echo(const char *argument) {
+    std::setlocale(LC_CTYPE, "");
+    const bool utf8 = std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+    const auto *text = reinterpret_cast<const unsigned char *>(argument);
+    while (*text) {
+        char32_t c = 0;
+        const int length = utf8 ? decodeUtf8(text, c) : (*text < 0x80 ? 1 : 0);
+        if (length == 0 || steersTerminal(length == 1 ? *text : c)) {
+            std::fputc('?', stderr);
+            text += std::max(length, 1);
+            continue;
+        }
+        std::fwrite(text, 1, std::size_t(length), stderr);
+        text += length;
+    }
+}
+
 int refused(const char *message, const char *argument) {
     std::fprintf(stderr, "quorvel: %s '", message);
-    for (const char *c = argument; *c; ++c)
-        std::fputc(std::iscntrl(static_cast<unsigned char>(*c)) ? '?' : *c, stderr);
+    echo(argument);
     std::fprintf(stderr, "'\n%sTry 'quorvel --help' for more information.\n", usage);
     return 2;
 }

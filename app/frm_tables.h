@@ -54,8 +54,9 @@ class frmTables : public QMainWindow {
     void Form_Load();
     void mnuExit_Click();
     // The options as the player left them, written as at shut-down, when
-    // start-up could read what they replace; a game in progress is not scored.
-    void saveOptions();
+    // start-up found the store sound; a game in progress is not scored. False
+    // when they were not written.
+    bool saveOptions();
     // A logout or a signal: the game whose score is showing is kept, then the
     // options are saved.
     void saveOnSessionEnd();
@@ -95,6 +96,8 @@ class frmTables : public QMainWindow {
 
   private:
     void Form_Unload();
+    void tellStoreTrouble();
+    void selectSumCountButton();
     void openHelpWindow(const QString &tag);
     void SetSpeed();
     void NextSum();
@@ -111,7 +114,7 @@ class frmTables : public QMainWindow {
     void centreOnScreen();
 
     Services services_;
-    bool optionsLoaded_ = false;
+    bool optionsSavable_ = false;
 
     // Game variables, in declaration order.
     QString PlayerName;

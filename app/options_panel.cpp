@@ -12,10 +12,14 @@
 #include <QLabel>
 #include <QRadioButton>
 
-void frmTables::mnuOptions_Click() {
+void frmTables::selectSumCountButton() {
     // A count no button carries selects "10", yet stays in MaxSums until a
     // button is clicked or a game starts.
     optNumSums[sumCountIndex(MaxSums)]->setChecked(true);
+}
+
+void frmTables::mnuOptions_Click() {
+    selectSumCountButton();
     lblWelcome->hide();
     fraSum->hide();
     fraOptions->show();

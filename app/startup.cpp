@@ -15,6 +15,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 
+#include <cstdlib>
+
 namespace {
 
 const QString options = QStringLiteral("Options");
@@ -45,6 +47,24 @@ int checkValueOf(const QCheckBox *box) {
     }
 }
 
+QString storeTroubleText(SettingsBackend::Trouble trouble) {
+    switch (trouble) {
+    case SettingsBackend::Trouble::Unreadable:
+        // Defaults stand in for what could not be read; saved, they would replace it.
+        return QCoreApplication::translate(
+            "frmTables", "Your settings cannot be read, so they will not be saved this time.");
+    case SettingsBackend::Trouble::NotOurs:
+        return QCoreApplication::translate(
+            "frmTables",
+            "The file for your settings belongs to another program or to a newer version "
+            "of this game, so your settings and scores will not be saved this time.");
+    default:
+        return QCoreApplication::translate(
+            "frmTables", "Your settings and scores cannot be saved this time: their file or folder "
+                         "cannot be changed, or the disk is full.");
+    }
+}
+
 } // namespace
 
 void frmTables::Form_Load() {
@@ -67,6 +87,9 @@ void frmTables::Form_Load() {
         flagFromText(GetSetting(store, options, QStringLiteral("FastSpeed"), "False"), false));
 
     MaxSums = int16FromText(GetSetting(store, options, QStringLiteral("MaximumSums"), "10"), 10);
+    // Else a game started without opening the options would count "10" and
+    // put it in place of the stored count at exit.
+    selectSumCountButton();
 
     for (int i = 0; i < tableCount; ++i) {
         const int value = checkValueFromText(GetSetting(store, options, tableKey(i), "0"), 0);
@@ -80,17 +103,21 @@ void frmTables::Form_Load() {
 
     GameInProgress = false;
 
-    // Defaults stand in for what could not be read; saved, they would replace it.
-    optionsLoaded_ = store.canBeRead();
-    if (!optionsLoaded_)
-        services_.dialogs.messageBox(
-            tr("Your settings cannot be read, so they will not be saved this time."),
-            MsgButtons::Ok, MsgIcon::Exclamation);
+    tellStoreTrouble();
 }
 
-void frmTables::saveOptions() {
-    if (!optionsLoaded_)
-        return;
+void frmTables::tellStoreTrouble() {
+    // Once, now, rather than at each save that cannot land.
+    const SettingsBackend::Trouble trouble = services_.store.trouble();
+    optionsSavable_ = trouble == SettingsBackend::Trouble::None;
+    if (!optionsSavable_)
+        services_.dialogs.messageBox(storeTroubleText(trouble), MsgButtons::Ok,
+                                     MsgIcon::Exclamation);
+}
+
+bool frmTables::saveOptions() {
+    if (!optionsSavable_)
+        return false;
     SettingPairs pairs{
         {QStringLiteral("LastPlayer"), PlayerName},
         {QStringLiteral("SlowSpeed"), flagText(mnuSpeedSlow->isChecked())},
@@ -100,7 +127,7 @@ void frmTables::saveOptions() {
     };
     for (int i = 0; i < tableCount; ++i)
         pairs.emplace_back(tableKey(i), QString::number(checkValueOf(chkTimes[i])));
-    SaveSettings(services_.store, options, pairs);
+    return SaveSettings(services_.store, options, pairs);
 }
 
 void frmTables::saveOnSessionEnd() {
@@ -109,9 +136,14 @@ void frmTables::saveOnSessionEnd() {
 }
 
 void frmTables::Form_Unload() {
-    saveOptions();
+    const bool saved = saveOptions();
+    // Told, never asked: closing is not refused. Start-up has already said
+    // why nothing is saved when it is not even tried.
+    if (!saved && optionsSavable_)
+        services_.dialogs.messageBox(tr("Your settings could not be saved."), MsgButtons::Ok,
+                                     MsgIcon::Exclamation);
     tmrSpeed.stop();
-    QCoreApplication::quit();
+    QCoreApplication::exit(saved ? EXIT_SUCCESS : EXIT_FAILURE);
 }
 
 void frmTables::mnuExit_Click() {

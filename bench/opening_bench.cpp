@@ -9,10 +9,9 @@
 //
 // Usage: opening_bench <program> [runs] [pause in ms]   (needs an X display)
 #include "bench/figures.h"
+#include "bench/filled_store.h"
 #include "bench/spawned_program.h"
 #include "bench/x_screen.h"
-#include "platform/sqlite_store.h"
-#include "program_writes.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +20,6 @@
 
 namespace {
 
-const QString player = QStringLiteral("Sam");
 constexpr xcb_keysym_t returnKey = 0xff0d;
 
 struct Opening {
@@ -36,15 +34,6 @@ struct Sample {
     double cpuMs;
     double mib;
 };
-
-void fillStore(const QString &home, int records) {
-    SettingPairs history;
-    for (int n = 0; n < records; ++n)
-        history.push_back(program_writes::record(n));
-    SqliteStore store(home + QStringLiteral("/Quorvel/settings.sqlite"));
-    store.write(QStringLiteral("Options"), {{QStringLiteral("LastPlayer"), player}});
-    store.write(program_writes::historySection(player), history);
-}
 
 // One start of the program, up to the window drawn; false when something never came.
 bool measure(Screen &screen, const char *program, ProgramEnvironment &env, xcb_keysym_t key,
@@ -89,7 +78,7 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "opening_bench: no X display\n");
         return 1;
     }
-    for (int records : {10000, 32767}) {
+    for (int records : {1000, 32767, 100000}) {
         QTemporaryDir home;
         fillStore(home.path(), records);
         ProgramEnvironment env(home.path());
@@ -112,9 +101,10 @@ int main(int argc, char *argv[]) {
                 }
             }
             printFigure(opening.what, median(ms), "ms", 50);
-            std::printf("  %-44s %8.1f to %.1f ms; %.1f ms on the processor; %.1f MiB taken\n", "",
+            std::printf("  %-44s %8.1f to %.1f ms; %.1f ms on the processor\n", "",
                         *std::min_element(ms.begin(), ms.end()),
-                        *std::max_element(ms.begin(), ms.end()), median(cpu), median(mib));
+                        *std::max_element(ms.begin(), ms.end()), median(cpu));
+            printFigure("memory taken (RSS)", median(mib), "MiB", 5);
         }
     }
     return 0;

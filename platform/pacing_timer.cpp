@@ -5,46 +5,87 @@
 
 #include "platform/clock.h"
 
-namespace {
-// Wider than the toolkit timer's usual lateness; the longest the event loop
-// spins once per period.
-constexpr std::chrono::milliseconds earlyWake{4};
-} // namespace
+#include <QSocketNotifier>
 
-PacingTimer::PacingTimer(const Clock &clock, QObject *parent) : QObject(parent), clock_(clock) {
-    wake_.setSingleShot(true);
-    wake_.setTimerType(Qt::PreciseTimer);
-    connect(&wake_, &QTimer::timeout, this, &PacingTimer::wakeUp);
+#include <sys/timerfd.h>
+#include <unistd.h>
+
+#include <cstdint>
+
+PacingTimer::PacingTimer(const Clock &clock, QObject *parent)
+    : QObject(parent), clock_(clock),
+      timerFd_(::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC)) {
+    if (timerFd_ >= 0) {
+        wake_ = new QSocketNotifier(timerFd_, QSocketNotifier::Read, this);
+        wake_->setEnabled(false);
+        connect(wake_, &QSocketNotifier::activated, this, &PacingTimer::wakeUp);
+    }
+    // Without a kernel timer to spare, whole milliseconds rounded up: late, never early.
+    fallback_.setSingleShot(true);
+    fallback_.setTimerType(Qt::PreciseTimer);
+    connect(&fallback_, &QTimer::timeout, this, &PacingTimer::wakeUp);
+}
+
+PacingTimer::~PacingTimer() {
+    delete wake_;
+    if (timerFd_ >= 0)
+        ::close(timerFd_);
 }
 
 void PacingTimer::setInterval(int milliseconds) {
     intervalMs_ = milliseconds;
-    if (isActive())
+    if (active_)
         armForDeadline();
 }
 
 void PacingTimer::start() {
     periodStart_ = clock_.steadyNow();
+    active_ = true;
     armForDeadline();
 }
 
 void PacingTimer::stop() {
-    wake_.stop();
+    active_ = false;
+    fallback_.stop();
+    if (wake_) {
+        wake_->setEnabled(false);
+        const itimerspec disarmed{};
+        ::timerfd_settime(timerFd_, 0, &disarmed, nullptr);
+    }
 }
 
 PacingTimer::Instant PacingTimer::deadline() const {
     return periodStart_ + std::chrono::milliseconds(intervalMs_);
 }
 
-// Inside the early wake this comes round again on the next turn of the event
+// A deadline already past still comes round on the next turn of the event
 // loop, after the events already waiting.
 void PacingTimer::armForDeadline() {
-    const auto sleep = std::chrono::duration_cast<std::chrono::milliseconds>(
-        deadline() - clock_.steadyNow() - earlyWake);
-    wake_.start(std::max(0, int(sleep.count())));
+    using namespace std::chrono;
+    // Zero would disarm the kernel timer.
+    const nanoseconds left = std::max(nanoseconds(1), deadline() - clock_.steadyNow());
+    if (!wake_) {
+        fallback_.start(int(ceil<milliseconds>(left).count()));
+        return;
+    }
+    const auto whole = duration_cast<seconds>(left);
+    itimerspec spec{};
+    spec.it_value.tv_sec = time_t(whole.count());
+    spec.it_value.tv_nsec = long((left - whole).count());
+    ::timerfd_settime(timerFd_, 0, &spec, nullptr);
+    wake_->setEnabled(true);
 }
 
 void PacingTimer::wakeUp() {
+    if (wake_) {
+        std::uint64_t expirations = 0;
+        // Drained, or the notifier would fire again at once.
+        [[maybe_unused]] const ssize_t got = ::read(timerFd_, &expirations, sizeof expirations);
+        wake_->setEnabled(false);
+    }
+    if (!active_)
+        return;
+    // The clock that sets the pace has the last word.
     if (clock_.steadyNow() < deadline()) {
         armForDeadline();
         return;

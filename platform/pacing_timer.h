@@ -9,16 +9,20 @@
 #include <chrono>
 
 class Clock;
+class QSocketNotifier;
 
 // An interval timer that never ticks early and as little late as it can. The
-// toolkit's timers wake up to a few milliseconds off, so this one wakes a
-// little before the deadline and waits out the rest by turns of the event
-// loop: keys typed meanwhile are handled before the tick, never after it.
+// toolkit's timers count whole milliseconds, so this one sleeps on a kernel
+// timer to the nanosecond and wakes once per tick; keys typed meanwhile wake
+// the event loop themselves and are handled as they come.
 class PacingTimer : public QObject {
     Q_OBJECT
 
   public:
     explicit PacingTimer(const Clock &clock, QObject *parent = nullptr);
+    ~PacingTimer() override;
+    PacingTimer(const PacingTimer &) = delete;
+    PacingTimer &operator=(const PacingTimer &) = delete;
 
     // A new interval takes effect at once and counts from the last start or
     // tick, so changing it never gives the current period more time.
@@ -28,7 +32,7 @@ class PacingTimer : public QObject {
     // Starts a fresh period from now.
     void start();
     void stop();
-    bool isActive() const { return wake_.isActive(); }
+    bool isActive() const { return active_; }
 
   signals:
     void timeout();
@@ -41,7 +45,10 @@ class PacingTimer : public QObject {
     void wakeUp();
 
     const Clock &clock_;
-    QTimer wake_;
+    int timerFd_ = -1;
+    QSocketNotifier *wake_ = nullptr; // none when no kernel timer could be had
+    QTimer fallback_;
     Instant periodStart_;
     int intervalMs_ = 0;
+    bool active_ = false;
 };

@@ -62,7 +62,11 @@ class SettingsBackend {
     // adds the pair alone.
     virtual Insertion insertWithKnowledge(const QString &section, const QString &key,
                                           const QString &value, const KnowledgeUpdate &update);
-    // False once a read could not reach what the store holds (a lock held too
-    // long, or no plain file in its place): a value read as missing may be there.
-    virtual bool canBeRead() { return true; }
+    // Why what is written may not be kept, as far as can be told without
+    // writing: a read could not reach what the store holds (a lock held too
+    // long, or no plain file in its place), so a value read as missing may be
+    // there; the file belongs to another program or a later version; the
+    // file, its folder or its disk refuses writes.
+    enum class Trouble { None, Unreadable, NotOurs, Unwritable };
+    virtual Trouble trouble() { return Trouble::None; }
 };

@@ -3,6 +3,8 @@
 
 #include "platform/sqlite_store.h"
 
+#include "platform/matching_form.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -15,30 +17,40 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <condition_variable>
+#include <mutex>
 
 namespace {
 
-// Folded copies of the names make matching ignore letter case in every
-// script, which SQLite's own NOCASE does only for ASCII.
+// Every table the program keeps in its file. A file holding any other table
+// belongs to another program, or to a later version of this one, and is never
+// written to.
+constexpr std::array ourTables{"settings", "knowledge"};
+
+// The names in matching form (see matching_form.h) make matching ignore
+// letter case in every script, which SQLite's own NOCASE does only for ASCII.
+// The columns name the layout: the earlier one held simple folds in
+// section_folded and key_folded, and is brought to this one when first met.
 constexpr const char *createTable = "CREATE TABLE IF NOT EXISTS settings ("
                                     " id INTEGER PRIMARY KEY,"
                                     " section TEXT NOT NULL,"
                                     " key TEXT NOT NULL,"
                                     " value TEXT NOT NULL,"
-                                    " section_folded TEXT NOT NULL,"
-                                    " key_folded TEXT NOT NULL,"
-                                    " UNIQUE (section_folded, key_folded));"
+                                    " section_match TEXT NOT NULL,"
+                                    " key_match TEXT NOT NULL,"
+                                    " UNIQUE (section_match, key_match));"
                                     // Lists a section in its order without sorting it.
                                     "CREATE INDEX IF NOT EXISTS settings_by_section"
-                                    " ON settings (section_folded)";
+                                    " ON settings (section_match)";
 
 // What is known of each sum a player was asked, by the player's history
-// section, folded as there so that it matches the same player.
+// section in matching form, so that it matches the same player as the history.
 constexpr const char *createKnowledgeTable =
     "CREATE TABLE IF NOT EXISTS knowledge ("
     " section TEXT NOT NULL,"
-    " section_folded TEXT NOT NULL,"
+    " section_match TEXT NOT NULL,"
     " times_table INTEGER NOT NULL,"
     " multiplier INTEGER NOT NULL,"
     " asked INTEGER NOT NULL,"
@@ -47,36 +59,58 @@ constexpr const char *createKnowledgeTable =
     " timed_out INTEGER NOT NULL,"
     " last_asked_day INTEGER NOT NULL,"
     " box INTEGER NOT NULL,"
-    " PRIMARY KEY (section_folded, times_table, multiplier))";
+    " PRIMARY KEY (section_match, times_table, multiplier))";
 constexpr const char *selectKnowledge =
     "SELECT times_table, multiplier, asked, answered_right, answered_wrong, timed_out,"
-    " last_asked_day, box FROM knowledge WHERE section_folded = ?1";
-constexpr const char *deleteKnowledge = "DELETE FROM knowledge WHERE section_folded = ?1";
+    " last_asked_day, box FROM knowledge WHERE section_match = ?1";
+constexpr const char *deleteKnowledge = "DELETE FROM knowledge WHERE section_match = ?1";
 constexpr const char *insertKnowledge =
-    "INSERT OR REPLACE INTO knowledge (section, section_folded, times_table, multiplier, asked,"
+    "INSERT OR REPLACE INTO knowledge (section, section_match, times_table, multiplier, asked,"
     " answered_right, answered_wrong, timed_out, last_asked_day, box)"
     " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 
 // An overwrite keeps the row, so the entry keeps its place in the order.
 constexpr const char *upsert =
-    "INSERT INTO settings (section, key, value, section_folded, key_folded)"
+    "INSERT INTO settings (section, key, value, section_match, key_match)"
     " VALUES (?1, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT (section_folded, key_folded) DO UPDATE SET value = excluded.value";
+    " ON CONFLICT (section_match, key_match) DO UPDATE SET value = excluded.value";
 
 // A key already there keeps its value.
 constexpr const char *insertNew =
-    "INSERT INTO settings (section, key, value, section_folded, key_folded)"
-    " VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (section_folded, key_folded) DO NOTHING";
+    "INSERT INTO settings (section, key, value, section_match, key_match)"
+    " VALUES (?1, ?2, ?3, ?4, ?5) ON CONFLICT (section_match, key_match) DO NOTHING";
 
 constexpr const char *selectValue =
-    "SELECT value FROM settings WHERE section_folded = ?1 AND key_folded = ?2";
+    "SELECT value FROM settings WHERE section_match = ?1 AND key_match = ?2";
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
-                                      " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+                                      " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 // The keys' and values' starts are read apart, so that a long one is never read whole.
 constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
-                                          " section_folded = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
-constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_folded = ?1";
+                                          " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_match = ?1";
+constexpr const char *statements[] = {upsert, insertNew, selectValue, selectSection, countSection};
+
+constexpr const char *setEarlierAside = "ALTER TABLE settings RENAME TO settings_earlier;"
+                                        "DROP INDEX settings_by_section";
+// Names that became one in matching form may have held the same key: the later
+// row keeps its own by a mark no matching form holds (folding drops U+200B),
+// so every record still shows.
+constexpr const char *copyEarlier =
+    "INSERT OR IGNORE INTO settings (id, section, key, value, section_match, key_match)"
+    " SELECT id, section, key, value, matching_form(section), matching_form(key)"
+    " FROM settings_earlier ORDER BY id;"
+    "INSERT INTO settings (id, section, key, value, section_match, key_match)"
+    " SELECT id, section, key, value, matching_form(section),"
+    " matching_form(key) || char(8203) || id"
+    " FROM settings_earlier WHERE id NOT IN (SELECT id FROM settings) ORDER BY id;"
+    "DROP TABLE settings_earlier";
+
+// Reads a file of the earlier layout that cannot be brought to this one (it
+// cannot be written) as if it were; the view lives in memory only.
+constexpr const char *readEarlierLayout =
+    "CREATE TEMP VIEW IF NOT EXISTS settings AS SELECT id, section, key, value,"
+    " section_folded AS section_match, key_folded AS key_match FROM main.settings";
 
 class Statement {
   public:
@@ -119,13 +153,59 @@ std::optional<QByteArray> textStart(sqlite3 *db, const char *column, qint64 row,
     return start;
 }
 
-QString folded(const QString &name) {
-    return name.toCaseFolded();
+void matchingFormInSql(sqlite3_context *context, int, sqlite3_value **arguments) {
+    const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(arguments[0]));
+    const QByteArray form =
+        matchingForm(QString::fromUtf8(text, sqlite3_value_bytes(arguments[0]))).toUtf8();
+    sqlite3_result_text(context, form.constData(), int(form.size()), SQLITE_TRANSIENT);
 }
 
-bool isDamage(int code) {
-    code &= 0xff;
-    return code == SQLITE_CORRUPT || code == SQLITE_NOTADB;
+// Long enough for the name prompt to be drawn before the check competes with it.
+constexpr std::chrono::milliseconds checkDelay{500};
+
+using Layout = SqliteStore::Layout;
+
+bool isOurTable(const QString &name) {
+    return std::any_of(ourTables.begin(), ourTables.end(), [&name](const char *ours) {
+        return name.compare(QLatin1String(ours), Qt::CaseInsensitive) == 0;
+    });
+}
+
+// Which layout the file holds, from its schema as SQLite understands it (not
+// the text of its catalogue, where a damaged byte can change a name); rc is
+// the last step, for a caller to tell a lock from a damaged file.
+Layout layoutOf(sqlite3 *db, int &rc) {
+    Statement tables(db, "SELECT name FROM pragma_table_list"
+                         " WHERE schema = 'main' AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    if (!tables.ok()) {
+        rc = sqlite3_errcode(db);
+        return Layout::Unknown;
+    }
+    bool any = false;
+    while ((rc = tables.step()) == SQLITE_ROW) {
+        any = true;
+        if (!isOurTable(tables.column(0)))
+            return Layout::Foreign;
+    }
+    if (rc != SQLITE_DONE)
+        return Layout::Unknown;
+    if (!any)
+        return Layout::Empty;
+    Statement columns(db, "SELECT name FROM pragma_table_info('settings', 'main')");
+    QStringList names;
+    while (columns.ok() && (rc = columns.step()) == SQLITE_ROW)
+        names << columns.column(0);
+    if (!columns.ok() || rc != SQLITE_DONE)
+        return Layout::Unknown;
+    const auto has = [&names](std::initializer_list<const char *> wanted) {
+        return std::all_of(wanted.begin(), wanted.end(),
+                           [&names](const char *name) { return names.contains(name); });
+    };
+    if (!has({"id", "section", "key", "value"}))
+        return names.isEmpty() ? Layout::Empty : Layout::Mismatched;
+    if (has({"section_match", "key_match"}))
+        return Layout::Current;
+    return has({"section_folded", "key_folded"}) ? Layout::Earlier : Layout::Mismatched;
 }
 
 using FileId = SqliteStore::FileId;
@@ -148,13 +228,16 @@ std::optional<FileId> plainFileAt(const QByteArray &file) {
 }
 
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
+// Each connection stays with one thread, so SQLite need not lock it on every call.
 sqlite3 *openFile(const QByteArray &file, int flags) {
     sqlite3 *db = nullptr;
+    flags |= SQLITE_OPEN_NOMUTEX;
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | flags, nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     db = nullptr;
-    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK)
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK)
         return db;
     sqlite3_close_v2(db);
     return nullptr;
@@ -171,6 +254,21 @@ bool isPassing(int code) {
     case SQLITE_IOERR:
     case SQLITE_CANTOPEN:
     case SQLITE_READONLY:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A write the file, its folder or its disk refuses, rather than one that
+// cannot run for now.
+bool isRefusedWrite(int code) {
+    switch (code & 0xff) {
+    case SQLITE_READONLY:
+    case SQLITE_CANTOPEN:
+    case SQLITE_FULL:
+    case SQLITE_IOERR:
+    case SQLITE_PERM:
         return true;
     default:
         return false;
@@ -215,16 +313,52 @@ SqliteStore::Verdict checkFile(const QByteArray &file, int lockWaitMs) {
 
 } // namespace
 
+// Shared with the thread that checks the file, which first waits out the
+// start-up unless the verdict is wanted sooner.
+struct SqliteStore::CheckStart {
+    enum class Go { Later, Now, Never };
+    std::mutex mutex;
+    std::condition_variable changed;
+    Go go = Go::Later;
+
+    void set(Go to) {
+        {
+            const std::lock_guard lock(mutex);
+            go = to;
+        }
+        changed.notify_one();
+    }
+    // False when the check is not wanted at all.
+    bool waitForTurn() {
+        std::unique_lock lock(mutex);
+        changed.wait_for(lock, checkDelay, [this] { return go != Go::Later; });
+        return go != Go::Never;
+    }
+};
+
 SqliteStore::SqliteStore(QString path, int lockWaitMs)
-    : path_(std::move(path)), lockWaitMs_(lockWaitMs) {
+    : path_(std::move(path)), lockWaitMs_(lockWaitMs), checkStart_(std::make_shared<CheckStart>()) {
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    // The check takes time in proportion to the history, so it runs beside
-    // start-up; nothing is written to the file before its verdict.
-    if (open())
-        verdict_ = std::async(std::launch::async, checkFile, QFile::encodeName(path_), lockWaitMs_);
+    // The check takes time in proportion to the history: it runs once the
+    // first window is up, beside the player; nothing is written to the file
+    // before its verdict.
+    if (!open())
+        return;
+    verdict_ = std::async(
+        std::launch::async,
+        [file = QFile::encodeName(path_), wait = lockWaitMs_, start = checkStart_]() -> Verdict {
+            if (!start->waitForTurn())
+                return {};
+            return checkFile(file, wait);
+        });
+    // A file of the earlier layout is read only once brought to this one,
+    // which waits for the check this once.
+    if (layout_ == Layout::Earlier)
+        settle();
 }
 
 SqliteStore::~SqliteStore() {
+    checkStart_->set(CheckStart::Go::Never);
     close();
 }
 
@@ -236,6 +370,14 @@ bool SqliteStore::isOpen() {
 QString SqliteStore::setAsidePath() {
     settle();
     return setAsidePath_;
+}
+
+SettingsBackend::Trouble SqliteStore::trouble() {
+    if (readFailed_)
+        return Trouble::Unreadable;
+    if (layout_ == Layout::Foreign)
+        return Trouble::NotOurs;
+    return unwritable_ ? Trouble::Unwritable : Trouble::None;
 }
 
 bool SqliteStore::open() {
@@ -250,14 +392,38 @@ bool SqliteStore::open() {
     const std::optional<FileId> opened = plainFileAt(file);
     if (!db_ || !opened) {
         readFailed_ = readFailed_ || found == Found::PlainFile;
+        // No file, and none could be made.
+        unwritable_ = unwritable_ || found == Found::Nothing;
         close();
         return false;
     }
     file_ = *opened;
     sqlite3_busy_handler(db_, onBusy, this);
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_create_function_v2(db_, "matching_form", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                               matchingFormInSql, nullptr, nullptr, nullptr);
     exec("PRAGMA synchronous = FULL");
+    learnLayout();
     return true;
+}
+
+void SqliteStore::learnLayout() {
+    int rc = SQLITE_OK;
+    layout_ = layoutOf(db_, rc);
+    if (layout_ == Layout::Unknown)
+        noteRead(rc);
+    const bool ours =
+        layout_ == Layout::Empty || layout_ == Layout::Current || layout_ == Layout::Earlier;
+    unwritable_ = sqlite3_db_readonly(db_, "main") == 1 || (ours && !canWrite());
+}
+
+bool SqliteStore::canWrite() {
+    const bool began = exec("BEGIN IMMEDIATE");
+    const bool wrote = began && exec("PRAGMA user_version = 0");
+    const int rc = wrote ? SQLITE_OK : sqlite3_extended_errcode(db_);
+    if (began)
+        exec("ROLLBACK");
+    return !isRefusedWrite(rc);
 }
 
 int SqliteStore::onBusy(void *store, int tries) {
@@ -283,35 +449,59 @@ int SqliteStore::noteRead(int rc) {
     return rc;
 }
 
-bool SqliteStore::makeTable() {
-    if (!exec(createTable))
-        return !isDamage(sqlite3_errcode(db_));
-    // Knowledge that cannot be kept is rebuilt from the history, so it never stops a game.
-    exec(createKnowledgeTable);
-    // A damaged table definition can pass the check yet lack what the store uses.
-    for (const char *sql : {upsert, insertNew, selectValue, selectSection, countSection}) {
-        if (!Statement(db_, sql).ok())
-            return false;
+bool SqliteStore::adopt() {
+    if (layout_ == Layout::Unknown)
+        learnLayout();
+    switch (layout_) {
+    case Layout::Mismatched:
+        return false;
+    case Layout::Earlier:
+        // Brought to this layout by a write of nothing; where that cannot be
+        // done, read as it is.
+        if (writeRows({}, upsert) < 0)
+            exec(readEarlierLayout);
+        return true;
+    case Layout::Current:
+        // A damaged table definition can pass the check yet lack what the store uses.
+        return std::all_of(std::begin(statements), std::end(statements),
+                           [this](const char *sql) { return Statement(db_, sql).ok(); });
+    default:
+        return true;
     }
-    return true;
+}
+
+Layout SqliteStore::bringToCurrentLayout() {
+    if (layout_ == Layout::Earlier)
+        exec("DROP VIEW IF EXISTS temp.settings");
+    int rc = SQLITE_OK;
+    switch (const Layout found = layoutOf(db_, rc)) {
+    case Layout::Empty:
+        return exec(createTable) ? Layout::Current : found;
+    case Layout::Earlier:
+        return exec(setEarlierAside) && exec(createTable) && exec(copyEarlier) ? Layout::Current
+                                                                               : found;
+    default:
+        return found;
+    }
 }
 
 void SqliteStore::settle() {
     if (!verdict_.valid())
         return;
+    checkStart_->set(CheckStart::Go::Now);
     const Verdict verdict = verdict_.get();
     // A verdict on a file other than ours says nothing about ours.
-    if (!(verdict.damaged && verdict.file == file_) && makeTable())
+    if (!(verdict.damaged && verdict.file == file_) && adopt())
         return;
     close();
     // Another copy may have set the damaged file aside already: only the file
     // found damaged goes aside, and the one in its place is used as it is.
     if (plainFileAt(QFile::encodeName(path_)) != file_) {
-        if (open() && !makeTable())
+        if (open() && !adopt())
             close();
         return;
     }
-    if (!setDamagedFileAside() || !open() || !makeTable()) {
+    if (!setDamagedFileAside() || !open() || !adopt()) {
         close();
         return;
     }
@@ -327,7 +517,7 @@ void SqliteStore::prepareWrite() {
     if (!replaced())
         return;
     close();
-    if (open() && !makeTable())
+    if (open() && !adopt())
         close();
 }
 
@@ -360,8 +550,9 @@ void SqliteStore::salvage(const QString &damaged) {
     const QByteArray uri = QUrl::fromLocalFile(damaged).toEncoded() + "?immutable=1";
     sqlite3 *old = nullptr;
     std::vector<Row> rows;
-    if (sqlite3_open_v2(uri.constData(), &old, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr) ==
-        SQLITE_OK) {
+    if (sqlite3_open_v2(uri.constData(), &old,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK) {
         // Lets a file shorter than its header says be read as far as it goes.
         sqlite3_exec(old, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
         // A scan stops at the first damage it meets.
@@ -373,6 +564,11 @@ void SqliteStore::salvage(const QString &damaged) {
     writeRows(rows, upsert);
 }
 
+QString SqliteStore::matchOf(const QString &name) const {
+    // The earlier layout, read where it could not be brought to this one, holds simple folds.
+    return layout_ == Layout::Earlier ? name.toCaseFolded() : matchingForm(name);
+}
+
 std::optional<QString> SqliteStore::read(const QString &section, const QString &key) {
     if (!db_)
         return std::nullopt;
@@ -381,8 +577,8 @@ std::optional<QString> SqliteStore::read(const QString &section, const QString &
         noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return std::nullopt;
     }
-    query.bind(1, folded(section));
-    query.bind(2, folded(key));
+    query.bind(1, matchOf(section));
+    query.bind(2, matchOf(key));
     if (noteRead(query.step()) != SQLITE_ROW)
         return std::nullopt;
     return query.column(0);
@@ -406,7 +602,7 @@ SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsiz
     Statement query(db_, selectSectionRows);
     if (!query.ok())
         return pairs;
-    query.bind(1, folded(section));
+    query.bind(1, matchOf(section));
     query.bind(2, limit);
     query.bind(3, first);
     while (query.step() == SQLITE_ROW) {
@@ -438,7 +634,7 @@ void SqliteStore::visitPart(
         noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return;
     }
-    query.bind(1, folded(section));
+    query.bind(1, matchOf(section));
     query.bind(2, limit);
     query.bind(3, first);
     while (noteRead(query.step()) == SQLITE_ROW)
@@ -453,7 +649,7 @@ qsizetype SqliteStore::count(const QString &section) {
         noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return 0;
     }
-    query.bind(1, folded(section));
+    query.bind(1, matchOf(section));
     return noteRead(query.step()) == SQLITE_ROW ? query.number(0) : 0;
 }
 
@@ -482,24 +678,30 @@ SettingsBackend::Insertion SqliteStore::insert(const QString &section, const QSt
 int SqliteStore::writeRows(const std::vector<Row> &rows, const char *sql) {
     if (!db_ || !exec("BEGIN IMMEDIATE"))
         return -1;
+    // Decided within the write's own transaction: another copy may have
+    // changed the file since it was opened.
+    const Layout found = bringToCurrentLayout();
     const int changesBefore = sqlite3_total_changes(db_);
     Statement insert(db_, sql);
-    bool ok = insert.ok();
+    bool ok = found == Layout::Current && insert.ok();
     for (auto it = rows.begin(); ok && it != rows.end(); ++it) {
         insert.bind(1, it->section);
         insert.bind(2, it->key);
         insert.bind(3, it->value);
-        insert.bind(4, folded(it->section));
-        insert.bind(5, folded(it->key));
+        insert.bind(4, matchingForm(it->section));
+        insert.bind(5, matchingForm(it->key));
         ok = insert.step() == SQLITE_DONE;
         insert.reset();
     }
     const int changed = sqlite3_total_changes(db_) - changesBefore;
     if (ok && exec("COMMIT")) {
         lockedOut_ = false;
+        layout_ = Layout::Current;
         return changed;
     }
     exec("ROLLBACK");
+    if (found == Layout::Foreign)
+        layout_ = found;
     return -1;
 }
 
@@ -510,7 +712,7 @@ std::vector<SumKnowledge> SqliteStore::readKnowledge(const QString &section) {
     Statement query(db_, selectKnowledge);
     if (!query.ok())
         return kept; // no such table yet
-    query.bind(1, folded(section));
+    query.bind(1, matchOf(section));
     while (noteRead(query.step()) == SQLITE_ROW) {
         // A value edited into text or a fraction is no count.
         bool whole = true;
@@ -534,6 +736,16 @@ SettingsBackend::Insertion SqliteStore::insertWithKnowledge(const QString &secti
     prepareWrite();
     if (!db_ || !exec("BEGIN IMMEDIATE"))
         return Insertion::Failed;
+    const Layout found = bringToCurrentLayout();
+    if (found != Layout::Current) {
+        exec("ROLLBACK");
+        if (found == Layout::Foreign)
+            layout_ = found;
+        return Insertion::Failed;
+    }
+    layout_ = Layout::Current;
+    // Knowledge that cannot be kept is rebuilt from the history, so it never stops a game.
+    exec(createKnowledgeTable);
     // Read inside the transaction, so another copy's game is counted, and
     // before the record is added, so this game is not counted twice.
     const std::vector<SumKnowledge> rows = update(readKnowledge(section));
@@ -543,16 +755,15 @@ SettingsBackend::Insertion SqliteStore::insertWithKnowledge(const QString &secti
         record.bind(1, section);
         record.bind(2, key);
         record.bind(3, value);
-        record.bind(4, folded(section));
-        record.bind(5, folded(key));
+        record.bind(4, matchingForm(section));
+        record.bind(5, matchingForm(key));
         ok = record.step() == SQLITE_DONE;
     }
     if (ok && sqlite3_changes(db_) == 0) {
         exec("ROLLBACK");
         return Insertion::KeyTaken;
     }
-    ok = ok && writeKnowledge(section, rows);
-    if (ok && exec("COMMIT")) {
+    if (ok && writeKnowledge(section, rows) && exec("COMMIT")) {
         lockedOut_ = false;
         return Insertion::Added;
     }
@@ -566,12 +777,12 @@ bool SqliteStore::writeKnowledge(const QString &section, const std::vector<SumKn
     // A table edited out of shape keeps no knowledge; the record is still saved.
     if (!clear.ok() || !insert.ok())
         return true;
-    clear.bind(1, folded(section));
+    clear.bind(1, matchingForm(section));
     if (clear.step() != SQLITE_DONE)
         return false;
     for (const SumKnowledge &row : rows) {
         insert.bind(1, section);
-        insert.bind(2, folded(section));
+        insert.bind(2, matchingForm(section));
         int column = 3;
         for (qsizetype number :
              {qsizetype(row.table), qsizetype(row.multiplier), qsizetype(row.asked),

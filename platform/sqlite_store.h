@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <future>
+#include <memory>
 
 struct sqlite3;
 
@@ -18,7 +19,8 @@ struct sqlite3;
 // be opened at all, or anything but a plain file in its place, leaves the
 // store empty and unwritable. Until the check of the file is done, reads see
 // the file as it is. Another copy may set the file aside or replace it: the
-// store then goes on with the file now in place.
+// store then goes on with the file now in place. A file that holds tables of
+// another program is read as far as it can be and never written to.
 class SqliteStore : public SettingsBackend {
   public:
     // A lock held by another program is waited for up to lockWaitMs once;
@@ -41,7 +43,7 @@ class SqliteStore : public SettingsBackend {
     std::vector<SumKnowledge> readKnowledge(const QString &section) override;
     Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
                                   const KnowledgeUpdate &update) override;
-    bool canBeRead() override { return !readFailed_; }
+    Trouble trouble() override;
 
     // Both wait for the check of the file.
     bool isOpen();
@@ -54,6 +56,16 @@ class SqliteStore : public SettingsBackend {
         ino_t inode = 0;
         bool operator==(const FileId &) const = default;
     };
+    // What the file holds, as far as this store can use it.
+    enum class Layout {
+        Unknown,    // not read yet: locked or damaged
+        Empty,      // no table yet
+        Current,    // this program's
+        Earlier,    // the program's earlier one, brought to this one when first met
+        Mismatched, // our table without what the store uses: damaged
+        Foreign,    // holds a table not ours
+    };
+
     struct Verdict {
         bool damaged = false;
         FileId file; // the file the check ran on
@@ -66,8 +78,18 @@ class SqliteStore : public SettingsBackend {
         QString value;
     };
     bool open();
-    // Makes the table where needed; false when the file turns out damaged.
-    bool makeTable();
+    // What the file holds and whether it can be written, found without writing to it.
+    void learnLayout();
+    // A write that changes nothing, rolled back: false when the file, its
+    // folder (for the journal) or its disk refuses it.
+    bool canWrite();
+    // Takes on a file found sound, bringing one of the earlier layout to this
+    // one; false when it turns out damaged.
+    bool adopt();
+    // Within a write transaction: makes the table or brings the earlier layout
+    // to this one; the layout found or made.
+    Layout bringToCurrentLayout();
+    QString matchOf(const QString &name) const;
     // Waits for the check's verdict; a damaged file goes aside for a fresh one.
     void settle();
     // Settles, and moves on to the file now in place when another copy replaced ours.
@@ -92,8 +114,12 @@ class SqliteStore : public SettingsBackend {
     QString setAsidePath_;
     sqlite3 *db_ = nullptr;
     FileId file_; // the file db_ has open
+    struct CheckStart;
+    std::shared_ptr<CheckStart> checkStart_;
     std::future<Verdict> verdict_;
     bool readFailed_ = false;
+    bool unwritable_ = false;
+    Layout layout_ = Layout::Unknown;
     bool lockedOut_ = false; // a lock outlasted its wait and may still be held
     std::chrono::steady_clock::time_point lockMet_;
 };

@@ -8,7 +8,9 @@
 #include <QDate>
 #include <QTime>
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <vector>
 
 inline constexpr int firstTable = 2;
@@ -17,8 +19,8 @@ inline constexpr int tablesShown = lastTable - firstTable + 1;
 inline constexpr int multipliersShown = 15; // 1 to 15
 
 struct WrongSum {
-    int table;
-    int multiplier;
+    std::uint8_t table;
+    std::uint8_t multiplier;
     bool operator==(const WrongSum &) const = default;
 };
 
@@ -29,17 +31,26 @@ struct PlayedGame {
     QTime time;
     int correct = 0;
     int sums = 0;
-    std::vector<WrongSum> wrong;
+    std::span<const WrongSum> wrong; // sums - correct of them, held by whoever read the game
 };
 
 // A record's key ("06/12/26 14:03:09", years 2000 to 2099) and text, as
 // UTF-8. Nothing when either is not in the form the game writes, or they
-// disagree: a score of 8/10 must come with exactly two wrong sums.
-std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record);
+// disagree: a score of 8/10 must come with exactly two wrong sums. The wrong
+// sums are added to wrongSums, and the game's point there until it grows.
+std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
+                                         std::vector<WrongSum> &wrongSums);
 
+// Move-only: its games point into its own list of wrong sums.
 struct PlayerHistory {
+    PlayerHistory() = default;
+    PlayerHistory(PlayerHistory &&) = default;
+    PlayerHistory &operator=(PlayerHistory &&) = default;
+
     std::vector<PlayedGame> games; // in the order they were played
     int unreadable = 0;
+    // Every game's in one block: thousands of games are read at once.
+    std::vector<WrongSum> wrongSums;
 };
 
 // The records of a player's history section.

@@ -289,6 +289,11 @@ class TestAbout : public QObject {
         QTest::newRow("no translation") << "de_DE.UTF-8" << QByteArray() << "Times tables";
         QTest::newRow("unreadable translation")
             << "de_DE.UTF-8" << QByteArray("Einmaleins") << "Times tables";
+        const QByteArray deep(1100, '{');
+        QTest::newRow("translation nested beyond the reader's depth")
+            << "de_DE.UTF-8"
+            << "{\\rtf1 " + deep + "Einmaleins" + QByteArray(1100, '}') + "}"
+            << "Times tables";
         QTest::newRow("English asked")
             << "C" << QByteArray("{\\rtf1 Einmaleins}") << "Times tables";
     }

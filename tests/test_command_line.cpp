@@ -46,23 +46,65 @@ class TestCommandLine : public QObject {
         QFETCH(int, status);
         QFETCH(QString, expectedOut);
         QFETCH(QString, expectedErr);
+        const Run run = runProgram(arguments, output);
+        QCOMPARE(run.status, status);
+        QVERIFY2(expectedOut.isEmpty() ? run.out.isEmpty() : run.out.startsWith(expectedOut),
+                 qPrintable(run.out));
+        QVERIFY2(expectedErr.isEmpty() ? run.err.isEmpty() : run.err.contains(expectedErr),
+                 qPrintable(run.err));
+    }
+
+    void refusedArgumentCannotSteerTheTerminal_data() {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("echoed");
+        const QString utf8 = QStringLiteral("C.UTF-8");
+        QTest::newRow("C1 controls") << "a\u009b2Jb\u0085c" << utf8 << "a?2Jb?c";
+        QTest::newRow("direction marks and isolates")
+            << "\u202eabc\u2066d\u2069\u200f\u061c" << utf8 << "?abc?d???";
+        QTest::newRow("line separator") << "a\u2028b" << utf8 << "a?b";
+        QTest::newRow("letters of every script")
+            << "Işık Σοφία ᏣᎳᎩ 🦊" << utf8 << "Işık Σοφία ᏣᎳᎩ 🦊";
+        // Where the terminal does not take UTF-8, such bytes could be controls there.
+        QTest::newRow("beyond ASCII, other terminals") << "Zoë"
+                                                       << "C"
+                                                       << "Zo??";
+    }
+    void refusedArgumentCannotSteerTheTerminal() {
+        QFETCH(QString, argument);
+        QFETCH(QString, locale);
+        QFETCH(QString, echoed);
+        const Run run = runProgram({argument}, {}, locale);
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.err.section('\n', 0, 0), "quorvel: unknown argument '" + echoed + "'");
+    }
+
+  private:
+    struct Run {
+        int status = -1;
+        QString out;
+        QString err;
+    };
+
+    static Run runProgram(const QStringList &arguments, const QString &output,
+                          const QString &locale = {}) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
+        if (!locale.isEmpty())
+            environment.insert(QStringLiteral("LC_ALL"), locale);
         program.setProcessEnvironment(environment);
         if (!output.isEmpty())
             program.setStandardOutputFile(output);
         program.start(QStringLiteral(QUORVEL_PROGRAM), arguments);
-        QVERIFY(program.waitForFinished());
-        const QString out = QString::fromUtf8(program.readAllStandardOutput());
-        const QString err = QString::fromUtf8(program.readAllStandardError());
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), status);
-        QVERIFY2(expectedOut.isEmpty() ? out.isEmpty() : out.startsWith(expectedOut),
-                 qPrintable(out));
-        QVERIFY2(expectedErr.isEmpty() ? err.isEmpty() : err.contains(expectedErr),
-                 qPrintable(err));
+        Run run;
+        if (!program.waitForFinished() || program.exitStatus() != QProcess::NormalExit)
+            return run;
+        run.status = program.exitCode();
+        run.out = QString::fromUtf8(program.readAllStandardOutput());
+        run.err = QString::fromUtf8(program.readAllStandardError());
+        return run;
     }
 };
 

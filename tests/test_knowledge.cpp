@@ -128,12 +128,14 @@ class TestKnowledge : public QObject {
     }
 
     void startsFromHistory() {
-        const auto game = [](const char *date, std::vector<WrongSum> wrong) {
+        // A game only points at its wrong sums.
+        const std::vector<WrongSum> later{{7, 8}, {6, 9}}, earlier{{7, 8}};
+        const auto game = [](const char *date, const std::vector<WrongSum> &wrong) {
             return PlayedGame{
                 QDate::fromString(date, Qt::ISODate), {}, 0, int(wrong.size()), wrong};
         };
-        const Knowledge knowledge = knowledgeFromHistory(
-            {game("2026-12-05", {{7, 8}, {6, 9}}), game("2026-12-01", {{7, 8}})});
+        const Knowledge knowledge =
+            knowledgeFromHistory({game("2026-12-05", later), game("2026-12-01", earlier)});
         const SumKnowledge &sevenEights = knowledge.of(7, 8);
         QCOMPARE(sevenEights,
                  (SumKnowledge{7, 8, 2, 0, 2, 0, QDate(2026, 12, 5).toJulianDay(), 0}));

@@ -69,19 +69,24 @@ class TestOptionsAndPace : public QObject {
         QCOMPARE(fx.state().MaxSums, qint16(fx.sumCountButton(selected)->text().toInt()));
     }
 
-    void storedCountReachesAGameOnlyThroughOptions_data() {
+    // The stored count is a game's from start-up on, whether or not the
+    // panel was opened; one no button carries gives way to the selected "10".
+    void storedCountReachesAGame_data() {
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("openOptions");
         QTest::addColumn<int>("gameSums");
-        QTest::newRow("options not opened") << false << 10;
-        QTest::newRow("options opened") << true << 50;
+        QTest::newRow("options not opened") << "50" << false << 50;
+        QTest::newRow("options opened") << "50" << true << 50;
+        QTest::newRow("a count no button carries") << "12" << false << 10;
     }
-    void storedCountReachesAGameOnlyThroughOptions() {
+    void storedCountReachesAGame() {
+        QFETCH(QString, stored);
         QFETCH(bool, openOptions);
         QFETCH(int, gameSums);
         DrillFixture fx;
-        fx.store.put("Options", "MaximumSums", "50");
+        fx.store.put("Options", "MaximumSums", stored);
         fx.startActive();
-        QCOMPARE(fx.state().MaxSums, qint16(50));
+        QCOMPARE(fx.state().MaxSums, qint16(stored.toShort()));
         if (openOptions)
             fx.action("mnuOptions")->trigger();
         fx.newGame({6});

@@ -68,6 +68,27 @@ class TestPacing : public QObject {
         QVERIFY(since.elapsed() < changedAt + 150);
     }
 
+    // A blinking cursor wakes the program a few times a second; pacing the
+    // sums should add no more than a wake-up a tick, not turn the loop.
+    void wakesOnceATick() {
+        struct WakeUps : QObject {
+            int seen = 0;
+            bool eventFilter(QObject *, QEvent *event) override {
+                seen += event->type() == QEvent::Timer || event->type() == QEvent::SockAct;
+                return false;
+            }
+        } wakeUps;
+        PacingTimer timer(clock);
+        QSignalSpy ticks(&timer, &PacingTimer::timeout);
+        timer.setInterval(20);
+        QCoreApplication::instance()->installEventFilter(&wakeUps);
+        timer.start();
+        for (int tick = 0; tick < 5; ++tick)
+            QVERIFY(ticks.wait(2000));
+        QCoreApplication::instance()->removeEventFilter(&wakeUps);
+        QVERIFY2(wakeUps.seen <= 2 * 5, qPrintable(QString::number(wakeUps.seen)));
+    }
+
     void sameMomentStillGivesFreshDraws() {
         FakeClock clock;
         ClockSeededRandom random(clock);

@@ -127,7 +127,8 @@ class TestProgress : public QObject {
         QFETCH(QString, key);
         QFETCH(QString, record);
         QFETCH(QString, game);
-        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8())), game);
+        std::vector<WrongSum> wrongSums;
+        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8(), wrongSums)), game);
     }
 
     void periods_data() {
@@ -165,10 +166,11 @@ class TestProgress : public QObject {
     }
 
     void countsWrongSumsAndTheGamesShowingEachTable() {
+        std::vector<WrongSum> firstSums, secondSums;
         const std::optional<PlayedGame> first = readPlayedGame(
-            "01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8());
+            "01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8(), firstSums);
         const std::optional<PlayedGame> second =
-            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8());
+            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8(), secondSums);
         const WrongSumCounts counts = countWrongSums({&*first, &*second});
         QCOMPARE(counts.times[5][7], 3);
         QCOMPARE(counts.times[5][2], 1);
@@ -177,6 +179,30 @@ class TestProgress : public QObject {
         QCOMPARE(counts.gamesShowingTable[5], 2);  // once per game, however many sums
         QCOMPARE(counts.gamesShowingTable[13], 1); // table of 15
         QCOMPARE(counts.gamesShowingTable[0], 0);
+    }
+
+    void eachGameKeepsItsOwnWrongSumsAmongUnreadableRecords() {
+        // Enough games that the list of wrong sums moves while it grows.
+        FakeStore store;
+        const QDateTime start(QDate(2026, 1, 1), QTime(9, 0));
+        auto wrongOf = [](int n) {
+            return QStringList(n % 4, QStringLiteral("%1x%2").arg(2 + n % 14).arg(1 + n % 15));
+        };
+        for (int n = 0; n < 300; ++n) {
+            store.put(sam, start.addSecs(n).toString("dd/MM/yy HH:mm:ss"),
+                      record(10 - n % 4, 10, wrongOf(n)));
+            if (n % 7 == 0)
+                store.put(sam, QStringLiteral("edited %1").arg(n), record(10, 10));
+        }
+        const PlayerHistory history = readPlayerHistory(store, sam);
+        QCOMPARE(history.games.size(), std::size_t(300));
+        QCOMPARE(history.unreadable, 43);
+        for (int n = 0; n < 300; ++n) {
+            QStringList wrong;
+            for (const WrongSum &sum : history.games[std::size_t(n)].wrong)
+                wrong << QStringLiteral("%1x%2").arg(sum.table).arg(sum.multiplier);
+            QCOMPARE(wrong, wrongOf(n));
+        }
     }
 
     void summary_data() {

@@ -43,6 +43,23 @@ class TestSqliteStore : public QObject {
     QTemporaryDir dir_;
     QString path() const { return dir_.filePath(QStringLiteral("Quorvel/settings.sqlite")); }
 
+    // Our table as this version makes it.
+    static constexpr const char *ourLayout =
+        "CREATE TABLE settings (id INTEGER PRIMARY KEY, section TEXT NOT NULL,"
+        " key TEXT NOT NULL, value TEXT NOT NULL, section_match TEXT NOT NULL,"
+        " key_match TEXT NOT NULL, UNIQUE (section_match, key_match));";
+
+    bool makeDatabase(const QByteArray &sql, QString where = {}) const {
+        if (where.isEmpty())
+            where = path();
+        QDir().mkpath(QFileInfo(where).absolutePath());
+        sqlite3 *db = nullptr;
+        const bool made = sqlite3_open(QFile::encodeName(where).constData(), &db) == SQLITE_OK &&
+                          sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) == SQLITE_OK;
+        sqlite3_close(db);
+        return made;
+    }
+
     QByteArray fileBytes() const {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -75,6 +92,21 @@ class TestSqliteStore : public QObject {
                                << "History\\σοφια";
         QTest::newRow("cyrillic") << "History\\Борис"
                                   << "History\\БОРИС";
+        // Full folding, the same in every locale.
+        QTest::newRow("turkish capitals") << "History\\Işık"
+                                          << "HISTORY\\IŞIK";
+        QTest::newRow("turkish dotted capital") << "History\\İpek"
+                                                << "history\\ipek";
+        QTest::newRow("german sharp s") << "History\\Strauß"
+                                        << "History\\STRAUSS";
+        QTest::newRow("greek final sigma") << "History\\ΟΔΥΣΣΕΑΣ"
+                                           << "History\\οδυσσεας";
+        QTest::newRow("cherokee") << "History\\ᏣᎳᎩ"
+                                  << "History\\ꮳꮃꭹ";
+        QTest::newRow("fullwidth") << "History\\ＳＡＭ"
+                                   << "History\\sam";
+        QTest::newRow("accent decomposed") << "History\\Jos\u00e9"
+                                           << "History\\JOSE\u0301";
     }
     void namesIgnoreLetterCaseAndKeepFirstSpelling() {
         QFETCH(QString, written);
@@ -85,6 +117,25 @@ class TestSqliteStore : public QObject {
         QCOMPARE(store.read(asked, QStringLiteral("key")), QString("two"));
         const SettingPairs expected{{"Key", "two"}};
         QCOMPARE(store.readAll(written), expected);
+    }
+
+    void differentNamesStayApart_data() {
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("accent") << "René"
+                                << "Rene";
+        QTest::newRow("one letter more") << "Ann"
+                                         << "Anne";
+        QTest::newRow("s and sharp s") << "Strauß"
+                                       << "Straus";
+    }
+    void differentNamesStayApart() {
+        QFETCH(QString, one);
+        QFETCH(QString, other);
+        SqliteStore store(path());
+        QVERIFY(store.write(one, {{"Key", "one"}}));
+        QVERIFY(store.write(other, {{"Key", "other"}}));
+        QCOMPARE(store.read(one, QStringLiteral("Key")), QString("one"));
     }
 
     void everyCharacterSurvivesReopening_data() {
@@ -229,7 +280,7 @@ class TestSqliteStore : public QObject {
         {
             SqliteStore store(path());
             QVERIFY(!store.isOpen());
-            QVERIFY(!store.canBeRead());
+            QCOMPARE(store.trouble(), SettingsBackend::Trouble::Unreadable);
             QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
             QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
         }
@@ -258,7 +309,7 @@ class TestSqliteStore : public QObject {
             QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
         QVERIFY(!store.write(section, {{"LastPlayer", "Ann"}}));
         QVERIFY2(took.elapsed() < 2 * lockWaitMs, qPrintable(QString::number(took.elapsed())));
-        QVERIFY(!store.canBeRead());
+        QCOMPARE(store.trouble(), SettingsBackend::Trouble::Unreadable);
         QVERIFY(store.setAsidePath().isEmpty());
 
         sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
@@ -318,25 +369,94 @@ class TestSqliteStore : public QObject {
         QVERIFY(store.insertWithKnowledge(sam, "k2", "r2", keeping({sound})) ==
                 SettingsBackend::Insertion::Added);
         QCOMPARE(store.read(sam, "k2"), QString("r2"));
-    }
+        // Stores written before names were matched in full folding: every record
+        // stays with its player, and "IŞIK" now finds what "Işık" played.
+        void earlierLayoutIsBroughtAlong() {
+            const char *earlier =
+                "CREATE TABLE settings (id INTEGER PRIMARY KEY, section TEXT NOT NULL,"
+                " key TEXT NOT NULL, value TEXT NOT NULL, section_folded TEXT NOT NULL,"
+                " key_folded TEXT NOT NULL, UNIQUE (section_folded, key_folded));"
+                "CREATE INDEX settings_by_section ON settings (section_folded);"
+                "INSERT INTO settings VALUES (1, 'Options', 'LastPlayer', 'Işık', 'options',"
+                " 'lastplayer');"
+                "INSERT INTO settings VALUES (2, 'History\\Işık', '01/12/26 10:00:00', 'a',"
+                " 'history\\işık', '01/12/26 10:00:00');"
+                "INSERT INTO settings VALUES (3, 'History\\IŞIK', '01/12/26 10:00:00', 'b',"
+                " 'history\\işik', '01/12/26 10:00:00');"
+                "INSERT INTO settings VALUES (4, 'History\\Işık', '02/12/26 10:00:00', 'c',"
+                " 'history\\işık', '02/12/26 10:00:00');";
+            QVERIFY(makeDatabase(earlier));
+            {
+                SqliteStore store(path());
+                QCOMPARE(store.trouble(), SettingsBackend::Trouble::None);
+                QCOMPARE(store.read(section, QStringLiteral("LASTPLAYER")), QString("Işık"));
+                QStringList values;
+                for (const auto &[key, value] : store.readAll(QStringLiteral("History\\IŞIK")))
+                    values << value;
+                QCOMPARE(values.join(','), QString("a,b,c"));
+                QVERIFY(store.write(QStringLiteral("History\\işik"), {{"03/12/26 10:00:00", "d"}}));
+                QCOMPARE(store.count(QStringLiteral("History\\Işık")), qsizetype(4));
+            }
+            // Brought along once and for all: another opening finds the same.
+            SqliteStore again(path());
+            QCOMPARE(again.count(QStringLiteral("HISTORY\\IŞIK")), qsizetype(4));
+        }
 
-    void batchIsAllOrNothing() {
-        SqliteStore store(path());
-        QVERIFY(store.write(section, {{"A", "1"}}));
-        sqlite3 *other = nullptr;
-        sqlite3_open(QFile::encodeName(path()).constData(), &other);
-        // A trigger that refuses the second key makes the batch fail half-way.
-        QCOMPARE(sqlite3_exec(other,
-                              "CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN new.key = 'C'"
-                              " BEGIN SELECT RAISE(ABORT, 'refused'); END",
-                              nullptr, nullptr, nullptr),
-                 SQLITE_OK);
-        sqlite3_close(other);
-        QVERIFY(!store.write(section, {{"B", "2"}, {"C", "3"}}));
-        const SettingPairs expected{{"A", "1"}};
-        QCOMPARE(store.readAll(section), expected);
-    }
-};
+        // Another program's database, or one with tables of a later version, is
+        // read where it can be and never written to, nor set aside.
+        void foreignDatabaseIsNeverWritten_data() {
+            QTest::addColumn<QByteArray>("sql");
+            QTest::addColumn<bool>("throughLink");
+            const QByteArray other = "CREATE TABLE bookmarks (url TEXT); INSERT INTO bookmarks"
+                                     " VALUES ('x');";
+            QTest::newRow("another program's") << other << false;
+            QTest::newRow("linked to another program's") << other << true;
+            const QByteArray ours(ourLayout);
+            QTest::newRow("ours and another table") << ours + other << false;
+            QTest::newRow("ours and a view") << ours + "CREATE VIEW names AS SELECT 1;" << false;
+        }
+        void foreignDatabaseIsNeverWritten() {
+            QFETCH(QByteArray, sql);
+            QFETCH(bool, throughLink);
+            const QString target = throughLink ? dir_.filePath(QStringLiteral("other.db")) : path();
+            QVERIFY(makeDatabase(sql, target));
+            if (throughLink)
+                QVERIFY(QFile::link(target, path()));
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QByteArray before = file.readAll();
+            {
+                SqliteStore store(path());
+                QCOMPARE(store.trouble(), SettingsBackend::Trouble::NotOurs);
+                QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
+                QCOMPARE(store.insert(section, "LastPlayer", "Sam"),
+                         SettingsBackend::Insertion::Failed);
+                QVERIFY(store.setAsidePath().isEmpty());
+            }
+            file.seek(0);
+            QCOMPARE(file.readAll(), before);
+            QCOMPARE(QFileInfo(path()).isSymLink(), throughLink);
+            QFile::remove(target);
+        }
 
-QTEST_GUILESS_MAIN(TestSqliteStore)
+        void batchIsAllOrNothing() {
+            SqliteStore store(path());
+            QVERIFY(store.write(section, {{"A", "1"}}));
+            sqlite3 *other = nullptr;
+            sqlite3_open(QFile::encodeName(path()).constData(), &other);
+            // A trigger that refuses the second key makes the batch fail half-way.
+            QCOMPARE(
+                sqlite3_exec(other,
+                             "CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN new.key = 'C'"
+                             " BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                             nullptr, nullptr, nullptr),
+                SQLITE_OK);
+            sqlite3_close(other);
+            QVERIFY(!store.write(section, {{"B", "2"}, {"C", "3"}}));
+            const SettingPairs expected{{"A", "1"}};
+            QCOMPARE(store.readAll(section), expected);
+        }
+    };
+
+    QTEST_GUILESS_MAIN(TestSqliteStore)
 #include "test_sqlite_store.moc"

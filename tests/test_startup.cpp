@@ -156,25 +156,45 @@ class TestStartup : public QObject {
         QVERIFY(fx.dialogs.messages.empty());
     }
 
-    // A store locked or unreadable at start-up gave defaults, which must not
-    // replace what it holds; the player is told once.
-    void optionsReadFromNothingAreNotSaved_data() {
-        QTest::addColumn<bool>("unreadable");
-        QTest::newRow("store read") << false;
-        QTest::newRow("store unreadable") << true;
+    // A store that start-up found unusable is not written, and the player is
+    // told once; a save that fails at exit is told, not asked about.
+    void storeTroubleIsToldOnce_data() {
+        using T = SettingsBackend::Trouble;
+        QTest::addColumn<int>("trouble");
+        QTest::addColumn<bool>("failWrites");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("store sound") << int(T::None) << false << QString();
+        QTest::newRow("store unreadable")
+            << int(T::Unreadable) << false
+            << "Your settings cannot be read, so they will not be saved this time.";
+        QTest::newRow("another program's file")
+            << int(T::NotOurs) << false
+            << "The file for your settings belongs to another program or to a newer version of "
+               "this game, so your settings and scores will not be saved this time.";
+        QTest::newRow("store unwritable")
+            << int(T::Unwritable) << true
+            << "Your settings and scores cannot be saved this time: their file or folder cannot "
+               "be changed, or the disk is full.";
+        QTest::newRow("disk full at exit")
+            << int(T::None) << true << "Your settings could not be saved.";
     }
-    void optionsReadFromNothingAreNotSaved() {
-        QFETCH(bool, unreadable);
+    void storeTroubleIsToldOnce() {
+        QFETCH(int, trouble);
+        QFETCH(bool, failWrites);
+        QFETCH(QString, told);
         WindowFixture fx;
-        fx.store.unreadable = unreadable;
+        fx.store.troubleFound = SettingsBackend::Trouble(trouble);
+        fx.store.failWrites = failWrites;
         fx.start();
-        fx.window->saveOptions();
+        QCOMPARE(fx.window->saveOptions(), !failWrites && told.isEmpty());
         fx.action("mnuExit")->trigger();
-        QCOMPARE(fx.store.writeLog.size(), size_t(unreadable ? 0 : 2 * 19));
-        QCOMPARE(fx.dialogs.messages.size(), size_t(unreadable));
-        if (unreadable)
-            QCOMPARE(fx.dialogs.messages[0].text,
-                     "Your settings cannot be read, so they will not be saved this time.");
+        const bool tried = trouble == int(SettingsBackend::Trouble::None);
+        QCOMPARE(fx.store.writeLog.size(), size_t(tried && !failWrites ? 2 * 19 : 0));
+        QCOMPARE(fx.dialogs.messages.size(), size_t(!told.isEmpty()));
+        if (!told.isEmpty()) {
+            QCOMPARE(fx.dialogs.messages[0].text, told);
+            QCOMPARE(fx.dialogs.messages[0].buttons, MsgButtons::Ok);
+        }
     }
 
     void nothingIsSavedBeforeStartUpHasReadTheOptions() {

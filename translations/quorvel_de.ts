@@ -386,5 +386,17 @@
         <source>P&amp;ractise</source>
         <translation>&amp;Üben</translation>
     </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Die Datei für deine Einstellungen gehört zu einem anderen Programm oder zu einer neueren Version dieses Spiels, deshalb werden deine Einstellungen und Ergebnisse diesmal nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Deine Einstellungen und Ergebnisse können diesmal nicht gespeichert werden: Ihre Datei oder ihr Ordner kann nicht geändert werden, oder die Festplatte ist voll.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Deine Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
 </context>
 </TS>

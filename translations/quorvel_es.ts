@@ -386,5 +386,17 @@
         <source>P&amp;ractise</source>
         <translation>P&amp;racticar</translation>
     </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>El archivo de tus ajustes pertenece a otro programa o a una versión más nueva de este juego, así que esta vez no se guardarán tus ajustes ni tus puntuaciones.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Esta vez no se pueden guardar tus ajustes ni tus puntuaciones: no se puede cambiar su archivo o su carpeta, o el disco está lleno.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>No se han podido guardar tus ajustes.</translation>
+    </message>
 </context>
 </TS>

@@ -386,5 +386,17 @@
         <source>P&amp;ractise</source>
         <translation>&amp;S’entraîner</translation>
     </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Le fichier de tes réglages appartient à un autre programme ou à une version plus récente de ce jeu, tes réglages et tes scores ne seront donc pas enregistrés cette fois.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois&#xa0;: leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Tes réglages n&apos;ont pas pu être enregistrés.</translation>
+    </message>
 </context>
 </TS>

@@ -386,5 +386,17 @@
         <source>P&amp;ractise</source>
         <translation>Oef&amp;enen</translation>
     </message>
+    <message>
+        <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>
+        <translation>Het bestand voor je instellingen hoort bij een ander programma of bij een nieuwere versie van dit spel, dus je instellingen en scores worden deze keer niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
+        <translation>Je instellingen en scores kunnen deze keer niet worden opgeslagen: hun bestand of map kan niet worden gewijzigd, of de schijf is vol.</translation>
+    </message>
+    <message>
+        <source>Your settings could not be saved.</source>
+        <translation>Je instellingen konden niet worden opgeslagen.</translation>
+    </message>
 </context>
 </TS>

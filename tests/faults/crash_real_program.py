@@ -30,11 +30,13 @@ MNEMONIC_CLICK_S = 0.2
 
 
 class RealProgram:
-    """One run of the program, started and given a name at its prompt."""
+    """One run of the program (its path, or a command that starts it), started
+    and given a name at its prompt."""
 
     def __init__(self, x, program, env):
         self.x = x
-        self.process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+        command = program if isinstance(program, list) else [program]
+        self.process = subprocess.Popen(command, env=env, stdout=subprocess.DEVNULL,
                                         stderr=subprocess.DEVNULL)
         prompt = x.wait_for("Quorvel", dialog=True, timeout=60)
         x.keys(prompt, "ctrl+a")

@@ -53,7 +53,7 @@ class WatchedStore : public SettingsBackend {
         writeFailed = writeFailed || result == Insertion::Failed;
         return result;
     }
-    bool canBeRead() override { return store_.canBeRead(); }
+    Trouble trouble() override { return store_.trouble(); }
 
     SqliteStore &store() { return store_; }
     bool writeFailed = false;

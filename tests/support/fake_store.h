@@ -14,10 +14,10 @@ class FakeStore : public SettingsBackend {
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
-    bool canBeRead() override { return !unreadable; }
     std::vector<SumKnowledge> readKnowledge(const QString &section) override;
     Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
                                   const KnowledgeUpdate &update) override;
+    Trouble trouble() override { return troubleFound; }
 
     // Test set-up, bypassing the call log.
     void put(const QString &section, const QString &key, const QString &value);
@@ -35,7 +35,7 @@ class FakeStore : public SettingsBackend {
     std::vector<Entry> writeLog;
     bool failWrites = false;
     bool failReads = false;
-    bool unreadable = false; // as a store found locked at start-up
+    Trouble troubleFound = Trouble::None;
 
   private:
     Entry *find(const QString &section, const QString &key);
