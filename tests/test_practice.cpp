@@ -20,7 +20,7 @@ const std::int64_t today = QDate(2026, 12, 6).toJulianDay();
 
 // Fills the scripted draws with real ones, enough for `sums` sums.
 void realDraws(FakeRandom &random, int sums) {
-    SeededRandom source;
+    static SeededRandom source;
     for (int n = 0; n < 2 * sums; ++n)
         random.draws.push_back(source.next());
 }

@@ -369,94 +369,95 @@ class TestSqliteStore : public QObject {
         QVERIFY(store.insertWithKnowledge(sam, "k2", "r2", keeping({sound})) ==
                 SettingsBackend::Insertion::Added);
         QCOMPARE(store.read(sam, "k2"), QString("r2"));
-        // Stores written before names were matched in full folding: every record
-        // stays with its player, and "IŞIK" now finds what "Işık" played.
-        void earlierLayoutIsBroughtAlong() {
-            const char *earlier =
-                "CREATE TABLE settings (id INTEGER PRIMARY KEY, section TEXT NOT NULL,"
-                " key TEXT NOT NULL, value TEXT NOT NULL, section_folded TEXT NOT NULL,"
-                " key_folded TEXT NOT NULL, UNIQUE (section_folded, key_folded));"
-                "CREATE INDEX settings_by_section ON settings (section_folded);"
-                "INSERT INTO settings VALUES (1, 'Options', 'LastPlayer', 'Işık', 'options',"
-                " 'lastplayer');"
-                "INSERT INTO settings VALUES (2, 'History\\Işık', '01/12/26 10:00:00', 'a',"
-                " 'history\\işık', '01/12/26 10:00:00');"
-                "INSERT INTO settings VALUES (3, 'History\\IŞIK', '01/12/26 10:00:00', 'b',"
-                " 'history\\işik', '01/12/26 10:00:00');"
-                "INSERT INTO settings VALUES (4, 'History\\Işık', '02/12/26 10:00:00', 'c',"
-                " 'history\\işık', '02/12/26 10:00:00');";
-            QVERIFY(makeDatabase(earlier));
-            {
-                SqliteStore store(path());
-                QCOMPARE(store.trouble(), SettingsBackend::Trouble::None);
-                QCOMPARE(store.read(section, QStringLiteral("LASTPLAYER")), QString("Işık"));
-                QStringList values;
-                for (const auto &[key, value] : store.readAll(QStringLiteral("History\\IŞIK")))
-                    values << value;
-                QCOMPARE(values.join(','), QString("a,b,c"));
-                QVERIFY(store.write(QStringLiteral("History\\işik"), {{"03/12/26 10:00:00", "d"}}));
-                QCOMPARE(store.count(QStringLiteral("History\\Işık")), qsizetype(4));
-            }
-            // Brought along once and for all: another opening finds the same.
-            SqliteStore again(path());
-            QCOMPARE(again.count(QStringLiteral("HISTORY\\IŞIK")), qsizetype(4));
-        }
+    }
 
-        // Another program's database, or one with tables of a later version, is
-        // read where it can be and never written to, nor set aside.
-        void foreignDatabaseIsNeverWritten_data() {
-            QTest::addColumn<QByteArray>("sql");
-            QTest::addColumn<bool>("throughLink");
-            const QByteArray other = "CREATE TABLE bookmarks (url TEXT); INSERT INTO bookmarks"
-                                     " VALUES ('x');";
-            QTest::newRow("another program's") << other << false;
-            QTest::newRow("linked to another program's") << other << true;
-            const QByteArray ours(ourLayout);
-            QTest::newRow("ours and another table") << ours + other << false;
-            QTest::newRow("ours and a view") << ours + "CREATE VIEW names AS SELECT 1;" << false;
-        }
-        void foreignDatabaseIsNeverWritten() {
-            QFETCH(QByteArray, sql);
-            QFETCH(bool, throughLink);
-            const QString target = throughLink ? dir_.filePath(QStringLiteral("other.db")) : path();
-            QVERIFY(makeDatabase(sql, target));
-            if (throughLink)
-                QVERIFY(QFile::link(target, path()));
-            QFile file(target);
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QByteArray before = file.readAll();
-            {
-                SqliteStore store(path());
-                QCOMPARE(store.trouble(), SettingsBackend::Trouble::NotOurs);
-                QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
-                QCOMPARE(store.insert(section, "LastPlayer", "Sam"),
-                         SettingsBackend::Insertion::Failed);
-                QVERIFY(store.setAsidePath().isEmpty());
-            }
-            file.seek(0);
-            QCOMPARE(file.readAll(), before);
-            QCOMPARE(QFileInfo(path()).isSymLink(), throughLink);
-            QFile::remove(target);
-        }
-
-        void batchIsAllOrNothing() {
+    // Stores written before names were matched in full folding: every record
+    // stays with its player, and "IŞIK" now finds what "Işık" played.
+    void earlierLayoutIsBroughtAlong() {
+        const char *earlier =
+            "CREATE TABLE settings (id INTEGER PRIMARY KEY, section TEXT NOT NULL,"
+            " key TEXT NOT NULL, value TEXT NOT NULL, section_folded TEXT NOT NULL,"
+            " key_folded TEXT NOT NULL, UNIQUE (section_folded, key_folded));"
+            "CREATE INDEX settings_by_section ON settings (section_folded);"
+            "INSERT INTO settings VALUES (1, 'Options', 'LastPlayer', 'Işık', 'options',"
+            " 'lastplayer');"
+            "INSERT INTO settings VALUES (2, 'History\\Işık', '01/12/26 10:00:00', 'a',"
+            " 'history\\işık', '01/12/26 10:00:00');"
+            "INSERT INTO settings VALUES (3, 'History\\IŞIK', '01/12/26 10:00:00', 'b',"
+            " 'history\\işik', '01/12/26 10:00:00');"
+            "INSERT INTO settings VALUES (4, 'History\\Işık', '02/12/26 10:00:00', 'c',"
+            " 'history\\işık', '02/12/26 10:00:00');";
+        QVERIFY(makeDatabase(earlier));
+        {
             SqliteStore store(path());
-            QVERIFY(store.write(section, {{"A", "1"}}));
-            sqlite3 *other = nullptr;
-            sqlite3_open(QFile::encodeName(path()).constData(), &other);
-            // A trigger that refuses the second key makes the batch fail half-way.
-            QCOMPARE(
-                sqlite3_exec(other,
-                             "CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN new.key = 'C'"
-                             " BEGIN SELECT RAISE(ABORT, 'refused'); END",
-                             nullptr, nullptr, nullptr),
-                SQLITE_OK);
-            sqlite3_close(other);
-            QVERIFY(!store.write(section, {{"B", "2"}, {"C", "3"}}));
-            const SettingPairs expected{{"A", "1"}};
-            QCOMPARE(store.readAll(section), expected);
+            QCOMPARE(store.trouble(), SettingsBackend::Trouble::None);
+            QCOMPARE(store.read(section, QStringLiteral("LASTPLAYER")), QString("Işık"));
+            QStringList values;
+            for (const auto &[key, value] : store.readAll(QStringLiteral("History\\IŞIK")))
+                values << value;
+            QCOMPARE(values.join(','), QString("a,b,c"));
+            QVERIFY(store.write(QStringLiteral("History\\işik"), {{"03/12/26 10:00:00", "d"}}));
+            QCOMPARE(store.count(QStringLiteral("History\\Işık")), qsizetype(4));
         }
-    };
+        // Brought along once and for all: another opening finds the same.
+        SqliteStore again(path());
+        QCOMPARE(again.count(QStringLiteral("HISTORY\\IŞIK")), qsizetype(4));
+    }
 
-    QTEST_GUILESS_MAIN(TestSqliteStore)
+    // Another program's database, or one with tables of a later version, is
+    // read where it can be and never written to, nor set aside.
+    void foreignDatabaseIsNeverWritten_data() {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addColumn<bool>("throughLink");
+        const QByteArray other = "CREATE TABLE bookmarks (url TEXT); INSERT INTO bookmarks"
+                                 " VALUES ('x');";
+        QTest::newRow("another program's") << other << false;
+        QTest::newRow("linked to another program's") << other << true;
+        const QByteArray ours(ourLayout);
+        QTest::newRow("ours and another table") << ours + other << false;
+        QTest::newRow("ours and a view") << ours + "CREATE VIEW names AS SELECT 1;" << false;
+    }
+    void foreignDatabaseIsNeverWritten() {
+        QFETCH(QByteArray, sql);
+        QFETCH(bool, throughLink);
+        const QString target = throughLink ? dir_.filePath(QStringLiteral("other.db")) : path();
+        QVERIFY(makeDatabase(sql, target));
+        if (throughLink)
+            QVERIFY(QFile::link(target, path()));
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        {
+            SqliteStore store(path());
+            QCOMPARE(store.trouble(), SettingsBackend::Trouble::NotOurs);
+            QVERIFY(!store.write(section, {{"LastPlayer", "Sam"}}));
+            QCOMPARE(store.insert(section, "LastPlayer", "Sam"),
+                     SettingsBackend::Insertion::Failed);
+            QVERIFY(store.setAsidePath().isEmpty());
+        }
+        file.seek(0);
+        QCOMPARE(file.readAll(), before);
+        QCOMPARE(QFileInfo(path()).isSymLink(), throughLink);
+        QFile::remove(target);
+    }
+
+    void batchIsAllOrNothing() {
+        SqliteStore store(path());
+        QVERIFY(store.write(section, {{"A", "1"}}));
+        sqlite3 *other = nullptr;
+        sqlite3_open(QFile::encodeName(path()).constData(), &other);
+        // A trigger that refuses the second key makes the batch fail half-way.
+        QCOMPARE(sqlite3_exec(other,
+                              "CREATE TRIGGER refuse BEFORE INSERT ON settings WHEN new.key = 'C'"
+                              " BEGIN SELECT RAISE(ABORT, 'refused'); END",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(other);
+        QVERIFY(!store.write(section, {{"B", "2"}, {"C", "3"}}));
+        const SettingPairs expected{{"A", "1"}};
+        QCOMPARE(store.readAll(section), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSqliteStore)
 #include "test_sqlite_store.moc"
