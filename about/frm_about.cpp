@@ -34,6 +34,9 @@ frmAbout::frmAbout(Services services, QWidget &owner)
 }
 
 bool frmAbout::event(QEvent *event) {
+    // The document is read before the window appears, not once the window manager activates it.
+    if (event->type() == QEvent::Show && Tag == QLatin1String("Contents"))
+        loadContents();
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QDialog::event(event);

@@ -9,6 +9,7 @@
 #include <QDialog>
 
 #include <array>
+#include <optional>
 
 class QFrame;
 class QGroupBox;
@@ -45,12 +46,15 @@ class frmAbout : public QDialog {
 
     void showAboutFace();
     void showContentsFace();
+    // Reads the help document once; false when it cannot be shown.
+    bool loadContents();
     void centreOverOwner();
 
     bool findAndStartSystemInformationTool();
 
     Services services_;
     bool activated_ = false;
+    std::optional<bool> contentsLoaded_;
 
     QFrame *fraContents = nullptr;
     QTextBrowser *rtbContents = nullptr;

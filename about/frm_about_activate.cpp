@@ -46,10 +46,23 @@ void frmAbout::showAboutFace() {
     cmdOK->setFocus();
 }
 
+bool frmAbout::loadContents() {
+    if (!contentsLoaded_) {
+        try {
+            loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document());
+            // Filling the document leaves the view at its end.
+            rtbContents->moveCursor(QTextCursor::Start);
+            contentsLoaded_ = true;
+        } catch (const std::exception &) {
+            contentsLoaded_ = false;
+        }
+    }
+    return *contentsLoaded_;
+}
+
 void frmAbout::showContentsFace() {
-    loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document());
-    // Filling the document leaves the view at its end.
-    rtbContents->moveCursor(QTextCursor::Start);
+    if (!loadContents())
+        throw std::runtime_error("the help document cannot be loaded");
     fraContents->move(fraContents->x(), 0);
     setOuterSizeTwips(*this, contentsOuterSize(sizeTwips(*rtbContents)));
     fraContents->resize(rtbContents->width(), fraContents->height());

@@ -7,6 +7,7 @@
 #include "app/greeting.h"
 #include "app/sum_counts.h"
 #include "drill/answer_box.h"
+#include "drill/times_sign.h"
 #include "platform/captioned_frame.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
@@ -127,8 +128,8 @@ void frmTables::createControls() {
 
     for (int i = 0; i < tableCount; ++i) {
         chkTimes[i] =
-            place(new QCheckBox(QStringLiteral("x %1").arg(i + 2), fraOptions),
-                  QStringLiteral("chkTimes_%1").arg(i), tableBoxGeometry(i), windowFont());
+            place(new QCheckBox(tableName(i + 2), fraOptions), QStringLiteral("chkTimes_%1").arg(i),
+                  tableBoxGeometry(i), windowFont());
         chkTimes[i]->setChecked(i < 3);
     }
 
@@ -160,8 +161,8 @@ void frmTables::createControls() {
     const QFont sumFont = designFont(comicSans, 20.25, true);
     lblNum1 = makeLabel(fraSum, QStringLiteral("lblNum1"), QStringLiteral("15"),
                         twipsRect(600, 240, 1215, 735), sumFont, Qt::AlignHCenter);
-    Label2 = makeLabel(fraSum, QStringLiteral("Label2"), QStringLiteral("X"),
-                       twipsRect(1800, 240, 1095, 735), sumFont, Qt::AlignHCenter);
+    Label2 = makeLabel(fraSum, QStringLiteral("Label2"), sumSign(), twipsRect(1800, 240, 1095, 735),
+                       sumFont, Qt::AlignHCenter);
     lblNum2 = makeLabel(fraSum, QStringLiteral("lblNum2"), QStringLiteral("15"),
                         twipsRect(3000, 240, 1095, 735), sumFont, Qt::AlignHCenter);
     Label4 = makeLabel(fraSum, QStringLiteral("Label4"), QStringLiteral("="),

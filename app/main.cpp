@@ -53,7 +53,9 @@ int main(int argc, char *argv[]) {
         &application, &QGuiApplication::saveStateRequest,
         [](QSessionManager &session) { session.setRestartHint(QSessionManager::RestartNever); });
     installFontSubstitutes();
-    const Translations translations(uiLanguage());
+    const QString language = uiLanguage();
+    const Translations translations(language);
+    QLocale::setDefault(shownLocale(language, environmentVariable));
 
     QtModalRunner modal;
     QtDialogs dialogs(modal);

@@ -5,8 +5,46 @@
 
 #include "platform/settings_backend.h"
 
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int twoDigits(QByteArrayView text, qsizetype at) {
+    if (!isDigit(text[at]) || !isDigit(text[at + 1]))
+        return -1;
+    return (text[at] - '0') * 10 + (text[at + 1] - '0');
+}
+
+bool isSeparator(char c) {
+    return !isDigit(c) && c != ' ';
+}
+
+} // namespace
+
 QString historyKey(const QDateTime &when) {
     return when.toString(QStringLiteral("dd/MM/yy HH:mm:ss"));
+}
+
+std::optional<KeyTime> readHistoryKey(QByteArrayView key) {
+    if (key.size() != 17 || key[8] != ' ')
+        return std::nullopt;
+    for (qsizetype at : {2, 5, 11, 14}) {
+        if (!isSeparator(key[at]))
+            return std::nullopt;
+    }
+    int parts[6];
+    for (int i = 0; i < 6; ++i) {
+        parts[i] = twoDigits(key, i * 3);
+        if (parts[i] < 0)
+            return std::nullopt;
+    }
+    const KeyTime written{QDate(2000 + parts[2], parts[1], parts[0]),
+                          QTime(parts[3], parts[4], parts[5])};
+    if (!written.date.isValid() || !written.time.isValid())
+        return std::nullopt;
+    return written;
 }
 
 bool addRecord(SettingsBackend &store, const QString &section, const QDateTime &when,

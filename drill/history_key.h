@@ -8,8 +8,20 @@
 #include <QDateTime>
 #include <QString>
 
+#include <optional>
+
 // "06/12/26 14:03:09": always "/" and ":", whatever the regional separators.
 QString historyKey(const QDateTime &when);
+
+// The date and time a key names, as written: no time zone is implied.
+struct KeyTime {
+    QDate date;
+    QTime time;
+};
+
+// A key as the game writes it, years 2000 to 2099; any separators will do,
+// as regional ones once were. Nothing for any other text.
+std::optional<KeyTime> readHistoryKey(QByteArrayView key);
 
 // Adds a record under the key of `when`, or of the first second after it
 // that the player has no record under: two copies of the program can end the

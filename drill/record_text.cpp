@@ -4,6 +4,7 @@
 #include "drill/record_text.h"
 
 #include "drill/score.h"
+#include "drill/times_sign.h"
 #include "drill/transcript.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,14 @@ QString translatedHeader() {
            QCoreApplication::translate("EndOfGame", "Yours") + QStringLiteral("\r\n");
 }
 
+// "  7  x  12\t\t..." with the school's own sign.
+QString withTimesSign(QStringView sums) {
+    static const QRegularExpression sign(QStringLiteral("^( *[0-9]+  )x( +[0-9]+\t\t)"),
+                                         QRegularExpression::MultilineOption);
+    return sums.toString().replace(sign,
+                                   QStringLiteral("\\1") + timesSign() + QStringLiteral("\\2"));
+}
+
 } // namespace
 
 QString recordForReading(const QString &record) {
@@ -33,14 +42,11 @@ QString recordForReading(const QString &record) {
     const QRegularExpressionMatch match = scored.match(record);
     if (!match.hasMatch())
         return record;
-    QString shown = QCoreApplication::translate("EndOfGame", scoredText)
-                        .arg(match.captured(1), match.captured(2)) +
-                    QStringLiteral("\r\n\r\n");
-    QStringView rest = QStringView(record).mid(match.capturedLength());
-    if (rest.startsWith(transcriptHeader)) {
-        shown += translatedHeader();
-        rest = rest.mid(transcriptHeader.size());
-    }
-    shown += rest;
-    return shown;
+    const QString shown = QCoreApplication::translate("EndOfGame", scoredText)
+                              .arg(match.captured(1), match.captured(2)) +
+                          QStringLiteral("\r\n\r\n");
+    const QStringView rest = QStringView(record).mid(match.capturedLength());
+    if (!rest.startsWith(transcriptHeader))
+        return shown + rest.toString();
+    return shown + translatedHeader() + withTimesSign(rest.mid(transcriptHeader.size()));
 }

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// A history record as the player reads it: its score line and transcript
-// header in the player's language, the sums as stored. Text in any other form
-// is shown unchanged.
+// A history record as the player reads it: its score line, transcript header
+// and multiplication sign in the player's language, the sums as stored. Text
+// in any other form is shown unchanged.
 QString recordForReading(const QString &record);

@@ -3,6 +3,7 @@
 
 #include "history/history_text.h"
 
+#include "drill/shown_date.h"
 #include "platform/shown_text.h"
 
 #include <QCoreApplication>
@@ -18,7 +19,7 @@ QString historyTitle(const QString &playerName, int number, int count, const QSt
     //: %4 the date and time the game ended.
     return QCoreApplication::translate("History", "%1's History (%2/%3) - %4")
         .arg(shownText(playerName), QString::number(number), QString::number(count),
-             shownText(key));
+             shownText(shownKey(key)));
 }
 
 QString shownRecord(const QString &record) {

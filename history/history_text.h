@@ -10,7 +10,7 @@
 // The settings section that holds a player's finished games.
 QString historySection(const QString &playerName);
 
-// "Ann's History (2/5) - 14/07/01 10:23:45"
+// "Ann's History (2/5) - 14/07/01 10:23:45", the key's date as the language writes it.
 QString historyTitle(const QString &playerName, int number, int count, const QString &key);
 
 // The most of a record that a message box shows. A game's own record (100

@@ -55,7 +55,25 @@ QString chooseLanguage(const QStringList &wanted,
     return {};
 }
 
+QLocale shownLocale(const QString &language, const Environment &environment) {
+    if (language.isEmpty())
+        return QLocale::c();
+    for (const char *name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const QString locale = environment(name);
+        if (locale.isEmpty())
+            continue;
+        const QStringList forms = withBroaderForms(locale);
+        if (forms.size() == 2 && forms.back() == language.section(QLatin1Char('_'), 0, 0))
+            return QLocale(forms.front());
+        break;
+    }
+    return QLocale(language);
+}
+
+QString environmentVariable(const char *name) {
+    return qEnvironmentVariable(name);
+}
+
 QString uiLanguage() {
-    return chooseLanguage(
-        wantedLanguages([](const char *name) { return qEnvironmentVariable(name); }), isShipped);
+    return chooseLanguage(wantedLanguages(environmentVariable), isShipped);
 }

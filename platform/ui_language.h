@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,14 @@ QStringList wantedLanguages(const Environment &environment);
 // English comes first or none is shipped.
 QString chooseLanguage(const QStringList &wanted,
                        const std::function<bool(const QString &)> &shipped);
+
+// The locale that writes dates for the windows' language: the user's own
+// (LC_ALL, LC_TIME, LANG) when it is of that language, as de_CH is of "de",
+// else the language's main one; the C locale for the untranslated program.
+QLocale shownLocale(const QString &language, const Environment &environment);
+
+// The process environment, read.
+QString environmentVariable(const char *name);
 
 // This run's language: the process environment against the translations built in.
 QString uiLanguage();

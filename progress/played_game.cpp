@@ -3,6 +3,7 @@
 
 #include "progress/played_game.h"
 
+#include "drill/history_key.h"
 #include "drill/transcript.h"
 
 #include <cstring>
@@ -68,35 +69,6 @@ class Cursor {
     const char *end_;
 };
 
-int twoDigits(QByteArrayView text, qsizetype at) {
-    if (!isDigit(text[at]) || !isDigit(text[at + 1]))
-        return -1;
-    return (text[at] - '0') * 10 + (text[at + 1] - '0');
-}
-
-// Any separator will do: the pattern allows regional ones.
-bool isSeparator(char c) {
-    return !isDigit(c) && c != ' ';
-}
-
-bool readKey(QByteArrayView key, PlayedGame &game) {
-    if (key.size() != 17 || key[8] != ' ')
-        return false;
-    for (qsizetype at : {2, 5, 11, 14}) {
-        if (!isSeparator(key[at]))
-            return false;
-    }
-    int parts[6];
-    for (int i = 0; i < 6; ++i) {
-        parts[i] = twoDigits(key, i * 3);
-        if (parts[i] < 0)
-            return false;
-    }
-    game.date = QDate(2000 + parts[2], parts[1], parts[0]);
-    game.time = QTime(parts[3], parts[4], parts[5]);
-    return game.date.isValid() && game.time.isValid();
-}
-
 // "  7  x  12\t\t 84\t 74\r\n": the answer, whatever it was, is not needed.
 std::optional<WrongSum> readTranscriptLine(Cursor &line) {
     line.skipBlanks();
@@ -156,8 +128,13 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
 
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
                                          std::vector<WrongSum> &wrongSums) {
+    const std::optional<KeyTime> written = readHistoryKey(key);
+    if (!written)
+        return std::nullopt;
     PlayedGame game;
-    if (!readKey(key, game) || !readRecord(record, game, wrongSums))
+    game.date = written->date;
+    game.time = written->time;
+    if (!readRecord(record, game, wrongSums))
         return std::nullopt;
     return game;
 }

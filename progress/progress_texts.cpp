@@ -3,6 +3,8 @@
 
 #include "progress/progress_texts.h"
 
+#include "drill/shown_date.h"
+#include "drill/times_sign.h"
 #include "platform/shown_text.h"
 
 #include <QCoreApplication>
@@ -12,9 +14,6 @@
 namespace {
 QString percent(int value) {
     return QStringLiteral("%1%").arg(value);
-}
-QString shortDate(const PlayedGame &game) {
-    return game.date.toString(QStringLiteral("dd/MM/yy"));
 }
 QString trendText(const std::optional<TrendLine> &trend) {
     if (!trend)
@@ -83,7 +82,7 @@ QString wrongSumsExplanation() {
 }
 
 QString tableHeading(int table) {
-    return QStringLiteral("x %1").arg(table);
+    return tableName(table);
 }
 
 QString gamesHeading() {
@@ -115,12 +114,13 @@ QString noGamesText(Period period) {
 QString summaryText(const std::vector<const PlayedGame *> &games, const ScoreSummary &summary) {
     if (games.size() == 1)
         return QCoreApplication::translate("frmProgress", "1 game, on %1: %2.")
-            .arg(shortDate(*games.front()), percent(summary.first));
+            .arg(shownDate(games.front()->date), percent(summary.first));
     return QCoreApplication::translate(
                "frmProgress", "%1 games, %2 to %3. First %4, last %5, best %6, average %7.")
                .arg(games.size())
-               .arg(shortDate(*games.front()), shortDate(*games.back()), percent(summary.first),
-                    percent(summary.last), percent(summary.best), percent(summary.average)) +
+               .arg(shownDate(games.front()->date), shownDate(games.back()->date),
+                    percent(summary.first), percent(summary.last), percent(summary.best),
+                    percent(summary.average)) +
            trendText(summary.trend);
 }
 
@@ -128,7 +128,7 @@ QString gameText(int number, int count, const PlayedGame &game) {
     return QCoreApplication::translate("frmProgress", "Game %1 of %2: %3 %4, %5/%6 right (%7)")
         .arg(number)
         .arg(count)
-        .arg(shortDate(game), game.time.toString(QStringLiteral("HH:mm")))
+        .arg(shownDate(game.date), shownTime(game.time))
         .arg(game.correct)
         .arg(game.sums)
         .arg(percent(percentRight(game)));
@@ -143,7 +143,7 @@ QString unreadableText(int records) {
 
 QString wrongSumText(int table, int multiplier, int times) {
     const QString sum =
-        QStringLiteral("%1 x %2 = %3: ").arg(table).arg(multiplier).arg(table * multiplier);
+        QStringLiteral("%1 = %2: ").arg(sumText(table, multiplier)).arg(table * multiplier);
     if (times == 0)
         return sum + QCoreApplication::translate("frmProgress", "never wrong");
     if (times == 1)
@@ -152,12 +152,14 @@ QString wrongSumText(int table, int multiplier, int times) {
 }
 
 QString gamesShowingTableText(int table, int games) {
-    return games == 1
-               ? QCoreApplication::translate("frmProgress", "x %1: in the record of 1 game")
-                     .arg(table)
-               : QCoreApplication::translate("frmProgress", "x %1: in the records of %2 games")
-                     .arg(table)
-                     .arg(games);
+    if (games == 1)
+        //: %1 names the table, as in "x 7".
+        return QCoreApplication::translate("frmProgress", "%1: in the record of 1 game")
+            .arg(tableName(table));
+    //: %1 names the table, as in "x 7"; %2 is the number of games.
+    return QCoreApplication::translate("frmProgress", "%1: in the records of %2 games")
+        .arg(tableName(table))
+        .arg(games);
 }
 
 QString knownSumText(const SumKnowledge &sum) {

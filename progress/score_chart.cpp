@@ -3,12 +3,14 @@
 
 #include "progress/score_chart.h"
 
+#include "drill/shown_date.h"
 #include "progress/progress_texts.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -189,7 +191,11 @@ void ScoreChart::drawScores(QPainter &painter) const {
 void ScoreChart::drawDates(QPainter &painter) const {
     const QRect &plot = plot_;
     const QFontMetrics metrics = fontMetrics();
-    const int labelWidth = metrics.horizontalAdvance(QStringLiteral("00/00/00")) + 12;
+    // Digits are measured at their widest.
+    const QString widest =
+        shownDate(QDate(2088, 12, 28))
+            .replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("0"));
+    const int labelWidth = metrics.horizontalAdvance(widest) + 12;
     const std::size_t count = percents_.size();
     const double spacing = count > 1 ? double(plot.width()) / double(count - 1) : plot.width();
     const auto step = std::size_t(std::max(1.0, std::ceil(labelWidth / spacing)));
@@ -204,7 +210,7 @@ void ScoreChart::drawDates(QPainter &painter) const {
         if (left < freeFrom)
             continue;
         painter.drawText(QRect(left, top, labelWidth, metrics.height()), Qt::AlignCenter,
-                         dates_[i].toString(QStringLiteral("dd/MM/yy")));
+                         shownDate(dates_[i]));
         freeFrom = left + labelWidth;
     }
 }

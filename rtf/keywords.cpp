@@ -229,6 +229,8 @@ Keyword keywordFor(QByteArrayView word) {
         {"blue", Blue},
         {"pngblip", PngBlip},
         {"jpegblip", JpegBlip},
+        {"wmetafile", WindowsMetafile},
+        {"emfblip", EnhancedMetafile},
         {"picwgoal", PictureGoalWidth},
         {"pichgoal", PictureGoalHeight},
         {"picscalex", PictureScaleX},

@@ -163,6 +163,8 @@ enum class Keyword {
     // Picture
     PngBlip,
     JpegBlip,
+    WindowsMetafile,
+    EnhancedMetafile,
     PictureGoalWidth,
     PictureGoalHeight,
     PictureScaleX,

@@ -23,6 +23,8 @@ namespace {
 constexpr qint64 kTextBudget = 40'000'000;
 constexpr qint64 kPictureBudget = 40'000'000;
 constexpr qint64 kBudget = 56'000'000;
+// Some 0.6 s of decoding PNG pictures.
+constexpr qint64 kDecodingBudget = 50'000'000;
 // Real documents nest a few dozen groups; deeper content is dropped.
 constexpr std::size_t kMaxDepth = 1000;
 constexpr int kMaxUnicodeSkip = 255;
@@ -52,7 +54,7 @@ QString macroButtonText(const QString &instruction) {
 } // namespace
 
 Parser::Parser(QTextDocument &document)
-    : document_(document), budget_(kBudget, kTextBudget, kPictureBudget),
+    : document_(document), budget_(kBudget, kTextBudget, kPictureBudget, kDecodingBudget),
       writer_(QTextCursor(&document), formatter_, budget_, QStringLiteral("rtf-picture:")) {}
 
 void Parser::parse(QByteArrayView rtf) {

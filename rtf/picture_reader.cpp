@@ -4,23 +4,25 @@
 #include "rtf/picture_reader.h"
 
 #include "rtf/document_writer.h"
+#include "rtf/metafile_bitmap.h"
 #include "rtf/units.h"
 
 #include <QBuffer>
 #include <QImageReader>
 
 #include <algorithm>
-#include <climits>
 
 namespace rtf {
 namespace {
 
 constexpr int kMaxGoalTwips = 31680;
 // Reading a picture costs work even before its pixels. It keeps four bytes for each pixel shown,
-// and decoding costs work for each pixel it has: a PNG's about 12 ns, a JPEG's a quarter of that
+// and decoding costs time for each pixel it has: a PNG's about 12 ns, a JPEG's a quarter of that
 // (measured with Qt 6.4).
 constexpr qint64 kPictureCost = 20'000;
 constexpr qint64 kBytesPerPixel = 4;
+// A 4K screenshot in 8 bits a channel, or a full-HD one in 16.
+constexpr qint64 kMaxDecodedBytes = 40 << 20;
 constexpr int kMaxScale = 1000;
 
 qreal displayLength(int goalTwips, int scale, int pixels) {
@@ -41,6 +43,12 @@ void PictureReader::applyWord(Keyword keyword, const Token &token) {
         break;
     case Keyword::JpegBlip:
         kind_ = Kind::Jpeg;
+        break;
+    case Keyword::WindowsMetafile:
+        kind_ = Kind::WindowsMetafile;
+        break;
+    case Keyword::EnhancedMetafile:
+        kind_ = Kind::EnhancedMetafile;
         break;
     case Keyword::PictureGoalWidth:
         goalWidth_ = std::clamp(token.parameter, 0, kMaxGoalTwips);
@@ -81,15 +89,45 @@ void PictureReader::appendBinary(QByteArrayView data) {
         data_.append(data);
 }
 
+namespace {
+
+// What an image reader takes: the picture itself, or the bitmap a metafile draws.
+QByteArray imageData(QByteArray data, PictureReader::Kind kind) {
+    switch (kind) {
+    case PictureReader::Kind::WindowsMetafile:
+        return bitmapInWindowsMetafile(data);
+    case PictureReader::Kind::EnhancedMetafile:
+        return bitmapInEnhancedMetafile(data);
+    default:
+        return data;
+    }
+}
+
+const char *decoderFor(PictureReader::Kind kind) {
+    switch (kind) {
+    case PictureReader::Kind::Png:
+        return "png";
+    case PictureReader::Kind::Jpeg:
+        return "jpeg";
+    default:
+        return "bmp";
+    }
+}
+
+} // namespace
+
 void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSize frameTwips,
                            qreal maxWidth) {
     OutputBudget &budget = writer.budget();
     if (kind_ == Kind::Unsupported || data_.isEmpty() || !budget.spendOnPicture(kPictureCost))
         return;
-    QBuffer buffer(&data_);
+    QByteArray data = imageData(std::move(data_), kind_);
+    if (data.isEmpty())
+        return;
+    QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
     // Only the declared decoder: a picture never reaches the parsers of other formats.
-    QImageReader reader(&buffer, kind_ == Kind::Png ? "png" : "jpeg");
+    QImageReader reader(&buffer, decoderFor(kind_));
     reader.setAutoDetectImageFormat(false);
     const QSize size = reader.size();
     if (size.isEmpty())
@@ -110,13 +148,19 @@ void PictureReader::finish(DocumentWriter &writer, const GroupState &state, QSiz
     const qint64 pixels = qint64(size.width()) * size.height();
     const int bytesPerPixel =
         std::max(4, QImage::toPixelFormat(reader.imageFormat()).bitsPerPixel() / 8);
-    const qint64 work = kind_ == Kind::Png ? pixels * bytesPerPixel / 4 : pixels / 4;
-    const qint64 keeps = kBytesPerPixel * kept.width() * kept.height();
-    if (!budget.spendOnPicture(work + keeps))
+    // The decoder holds the whole picture only while it reads it: that is bounded for each
+    // picture, and only what is kept is paid for as long as the document lasts.
+    if (pixels * bytesPerPixel > kMaxDecodedBytes)
         return;
-    // A decoder that must hold the whole picture may use what the budget has left, besides
-    // what the kept picture is paid for.
-    reader.setAllocationLimit(int(std::min<qint64>((budget.pictureRoom() + keeps) >> 20, INT_MAX)));
+    const qint64 work = kind_ == Kind::Jpeg ? pixels / 4 : pixels * bytesPerPixel / 4;
+    const qint64 keeps = kBytesPerPixel * kept.width() * kept.height();
+    if (!budget.spendOnPicture(keeps))
+        return;
+    if (!budget.spendOnDecoding(work)) {
+        budget.refundPicture(keeps);
+        return;
+    }
+    reader.setAllocationLimit(int(kMaxDecodedBytes >> 20) + 1);
     if (kept != size)
         reader.setScaledSize(kept);
     QImage picture = reader.read();

@@ -14,8 +14,9 @@ namespace rtf {
 class DocumentWriter;
 struct GroupState;
 
-// Collects one \pict and puts it into the document when its group ends. Only PNG and JPEG
-// pictures are shown; metafiles and device-dependent bitmaps are left out.
+// Collects one \pict and puts it into the document when its group ends. PNG and JPEG
+// pictures are shown, and of a metafile the bitmap it draws; device-dependent bitmaps and
+// the rest of a metafile are left out.
 class PictureReader {
   public:
     void start();
@@ -26,9 +27,9 @@ class PictureReader {
     // width in pixels.
     void finish(DocumentWriter &writer, const GroupState &state, QSize frameTwips, qreal maxWidth);
 
-  private:
-    enum class Kind { Unsupported, Png, Jpeg };
+    enum class Kind { Unsupported, Png, Jpeg, WindowsMetafile, EnhancedMetafile };
 
+  private:
     Kind kind_ = Kind::Unsupported;
     int goalWidth_ = 0; // twips; 0 for the picture's own size
     int goalHeight_ = 0;

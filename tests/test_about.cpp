@@ -139,6 +139,21 @@ class TestAbout : public QObject {
         QVERIFY(fx.dialogs.messages.empty());
     }
 
+    // Read as the window is shown, so that it is there when the window appears, activated or not.
+    void contentsAreThereWhenShown() {
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath(fx.files)] = helpDocument;
+        QString text;
+        fx.modal.whileOpen = [&text](QDialog &window) {
+            window.show();
+            text =
+                child<QTextBrowser>(static_cast<frmAbout &>(window), "rtbContents")->toPlainText();
+        };
+        fx.action("mnuHelpContents")->trigger();
+        QCOMPARE(text, QString("Times tables"));
+    }
+
     void helpDocumentBesideTheProgramFirst_data() {
         QTest::addColumn<QStringList>("folders");
         QTest::addColumn<QString>("shown");

@@ -5,6 +5,7 @@
 #include "drill/answer_test.h"
 #include "drill/history_key.h"
 #include "drill/score.h"
+#include "drill/shown_date.h"
 #include "drill/table_list.h"
 #include "drill/transcript.h"
 #include "platform/clock_seeded_random.h"
@@ -182,6 +183,61 @@ class TestDrillRules : public QObject {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         QCOMPARE(historyKey(when), key);
         QLocale::setDefault(before);
+    }
+
+    // Each language writes the date its own way; the key stays as stored.
+    void datesAreShownInTheLocalesForm_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        const QString key = "04/07/01 09:03:05";
+        QTest::newRow("untranslated") << "C" << key << key << "04/07/01"
+                                      << "09:03";
+        QTest::newRow("German") << "de_DE" << key << "04.07.01 09:03:05"
+                                << "04.07.01"
+                                << "09:03";
+        QTest::newRow("French") << "fr_FR" << key << "04/07/2001 09:03:05"
+                                << "04/07/2001"
+                                << "09:03";
+        QTest::newRow("Canadian French") << "fr_CA" << key << "2001-07-04 09 h 03 min 05 s"
+                                         << "2001-07-04"
+                                         << "09 h 03";
+        QTest::newRow("Dutch") << "nl_NL" << key << "04-07-2001 09:03:05"
+                               << "04-07-2001"
+                               << "09:03";
+        QTest::newRow("time zone first") << "zh_CN" << key << "2001/7/4 09:03:05"
+                                         << "2001/7/4"
+                                         << "09:03";
+        QTest::newRow("regional separators") << "de_DE"
+                                             << "04-07-01 09.03.05"
+                                             << "04.07.01 09:03:05"
+                                             << "04.07.01"
+                                             << "09:03";
+        QTest::newRow("hand-made key") << "de_DE"
+                                       << "yesterday"
+                                       << "yesterday"
+                                       << ""
+                                       << "";
+        QTest::newRow("no such day") << "de_DE"
+                                     << "31/02/26 10:00:00"
+                                     << "31/02/26 10:00:00"
+                                     << ""
+                                     << "";
+    }
+    void datesAreShownInTheLocalesForm() {
+        QFETCH(QString, locale);
+        QFETCH(QString, key);
+        QFETCH(QString, shown);
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        const QLocale writer(locale);
+        QCOMPARE(shownKey(key, writer), shown);
+        if (const std::optional<KeyTime> written = readHistoryKey(key.toUtf8())) {
+            QCOMPARE(shownDate(written->date, writer), date);
+            QCOMPARE(shownTime(written->time, writer), time);
+        }
     }
 };
 

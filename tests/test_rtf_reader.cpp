@@ -444,6 +444,10 @@ class TestRtfReader : public QObject {
             << "picture_jpeg.rtf" << QSize(4, 16) << QSize(4, 4);
         QTest::newRow("word processor")
             << "saved_word_processor.rtf" << QSize(40, 30) << QSize(4, 3);
+        QTest::newRow("windows metafile's bitmap")
+            << "picture_wmf_bitmap.rtf" << QSize(100, 75) << QSize(4, 3);
+        QTest::newRow("enhanced metafile's bitmap")
+            << "picture_emf_bitmap.rtf" << QSize(40, 30) << QSize(4, 3);
     }
     void pictures() {
         QFETCH(QString, file);
@@ -458,6 +462,23 @@ class TestRtfReader : public QObject {
             document.resource(QTextDocument::ImageResource, QUrl(pictures[0].name()))
                 .value<QImage>();
         QCOMPARE(image.size(), pixels);
+    }
+
+    // Their bitmaps are stored bottom row first, the top row red.
+    void metafileBitmapsKeepTheirRowsAndColours_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("wmf, 24 bits") << "picture_wmf_bitmap.rtf";
+        QTest::newRow("emf, a palette of two") << "picture_emf_bitmap.rtf";
+    }
+    void metafileBitmapsKeepTheirRowsAndColours() {
+        QFETCH(QString, file);
+        QTextDocument document;
+        QVERIFY(readRtf(corpusFile(file), document));
+        const QImage image =
+            document.resource(QTextDocument::ImageResource, QUrl(picturesOf(document)[0].name()))
+                .value<QImage>();
+        QCOMPARE(image.pixelColor(3, 0), QColor(Qt::red));
+        QCOMPARE(image.pixelColor(0, 2), QColor(Qt::white));
     }
 
     void picturesNotShown() {
@@ -506,7 +527,7 @@ class TestRtfReader : public QObject {
     void tableCutShortByTheBudgetIsLeftOut() {
         QTextDocument document;
         QTextCursor cursor(&document);
-        rtf::OutputBudget budget(100, 100, 0);
+        rtf::OutputBudget budget(100, 100, 0, 0);
         const rtf::ColorTable colors;
         rtf::TableRecorder table(budget, colors);
         table.addCellEdge(1000);
@@ -701,15 +722,26 @@ class TestRtfReader : public QObject {
         QCOMPARE(QSizeF(pictures[0].width(), pictures[0].height()), QSizeF(shownSize));
     }
 
-    // A help document's screenshots, across the page, all show within the reader's bounds.
+    // A help document's screenshots, across the page, all show within the reader's bounds,
+    // in the pixel formats editors and converters write.
     void aDozenScreenshotsAllShow_data() {
         QTest::addColumn<QByteArray>("format");
-        QTest::newRow("png") << QByteArray("png");
-        QTest::newRow("jpeg") << QByteArray("jpeg");
+        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("count");
+        QTest::newRow("png") << QByteArray("png") << int(QImage::Format_RGB32) << 12;
+        QTest::newRow("png with alpha") << QByteArray("png") << int(QImage::Format_ARGB32) << 12;
+        QTest::newRow("png, 16 bits a channel, six")
+            << QByteArray("png") << int(QImage::Format_RGBA64) << 6;
+        QTest::newRow("png, 16 bits a channel")
+            << QByteArray("png") << int(QImage::Format_RGBA64) << 12;
+        QTest::newRow("png, grey") << QByteArray("png") << int(QImage::Format_Grayscale8) << 12;
+        QTest::newRow("jpeg") << QByteArray("jpeg") << int(QImage::Format_RGB32) << 12;
     }
     void aDozenScreenshotsAllShow() {
         QFETCH(QByteArray, format);
-        QImage screen(1920, 1080, QImage::Format_RGB32);
+        QFETCH(int, pixels);
+        QFETCH(int, count);
+        QImage screen(1920, 1080, QImage::Format(pixels));
         screen.fill(Qt::white);
         QPainter painter(&screen);
         painter.fillRect(0, 0, 1920, 80, QColor(0x1f, 0x4e, 0x79));
@@ -720,13 +752,13 @@ class TestRtfReader : public QObject {
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(screen.save(&buffer, format));
         QByteArray rtf = "{\\rtf1 ";
-        for (int i = 0; i < 12; ++i)
+        for (int i = 0; i < count; ++i)
             rtf += "Screen\\par{\\pict\\" + format + "blip\\picwgoal9638\\pichgoal5421 " +
                    data.toHex() + "}\\par ";
         QTextDocument document;
         const Cost cost = costOf([&] { QVERIFY(readRtf(rtf + "}", document)); });
         qInfo("%.3f s of work, %lld KiB more at the peak", cost.cpuSeconds, cost.peakGrowthKiB);
-        QCOMPARE(picturesOf(document).size(), 12);
+        QCOMPARE(picturesOf(document).size(), count);
         QVERIFY(cost.cpuSeconds < kWorkLimitSeconds);
         QVERIFY(cost.peakGrowthKiB < 64 * 1024);
     }
@@ -853,6 +885,15 @@ class TestRtfReader : public QObject {
                         "\\pngblip " +
                             kPngHex + "}}}{\\shptxt t\\par}}}",
                         tenMiB);
+        const QByteArray wmfHeader = QByteArray::fromHex("010009000003000000000000000000000000");
+        QTest::newRow("metafile record longer than the metafile")
+            << "{\\rtf1{\\pict\\wmetafile8 " + wmfHeader.toHex() + "ffffff7f430f" +
+                   QByteArray(200, '0') + "}}";
+        // A DIB header that claims 100,000 x 100,000 pixels over a few bytes.
+        QTest::newRow("metafile bitmap far larger than its data")
+            << "{\\rtf1{\\pict\\wmetafile8 " + wmfHeader.toHex() + "24000000430f" +
+                   "2000cc00000003000400000000000300040000000000" +
+                   "28000000a0860100a08601000100180000000000" + QByteArray(40, '0') + "00000000}}";
         QImage large(3000, 3000, QImage::Format_RGB32);
         large.fill(Qt::white);
         QByteArray png;

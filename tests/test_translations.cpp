@@ -2,10 +2,11 @@
 // Copyright (C) 2026 The Quorvel developers
 
 #include "about/frm_about.h"
-#include "platform/captioned_frame.h"
 #include "drill/record_text.h"
 #include "drill/score.h"
+#include "drill/times_sign.h"
 #include "history/history_text.h"
+#include "platform/captioned_frame.h"
 #include "platform/fonts.h"
 #include "platform/translations.h"
 #include "platform/ui_language.h"
@@ -227,6 +228,68 @@ class TestTranslations : public QObject {
         QCOMPARE(chooseLanguage(wantedLanguages(lookUp), isShipped), chosen);
     }
 
+    void datesFollowTheWindowsLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("lcAll");
+        QTest::addColumn<QString>("lcTime");
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("locale");
+        QTest::newRow("untranslated") << ""
+                                      << ""
+                                      << ""
+                                      << "de_DE.UTF-8"
+                                      << "C";
+        QTest::newRow("the user's region") << "de"
+                                           << ""
+                                           << ""
+                                           << "de_CH.UTF-8"
+                                           << "de_CH";
+        QTest::newRow("LC_TIME over LANG") << "fr"
+                                           << ""
+                                           << "fr_CA.UTF-8"
+                                           << "fr_FR"
+                                           << "fr_CA";
+        QTest::newRow("LC_ALL over LC_TIME") << "es"
+                                             << "es_MX"
+                                             << "es_ES"
+                                             << ""
+                                             << "es_MX";
+        QTest::newRow("another language's region") << "nl"
+                                                   << ""
+                                                   << ""
+                                                   << "en_US.UTF-8"
+                                                   << "nl_NL";
+        QTest::newRow("first set decides") << "de"
+                                           << ""
+                                           << "en_GB"
+                                           << "de_AT"
+                                           << "de_DE";
+        QTest::newRow("C locale") << "de"
+                                  << "C.UTF-8"
+                                  << ""
+                                  << ""
+                                  << "de_DE";
+        QTest::newRow("bare language") << "fr"
+                                       << ""
+                                       << ""
+                                       << "fr"
+                                       << "fr_FR";
+    }
+    void datesFollowTheWindowsLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, lcAll);
+        QFETCH(QString, lcTime);
+        QFETCH(QString, lang);
+        QFETCH(QString, locale);
+        const std::map<QString, QString> environment = {
+            {"LC_ALL", lcAll}, {"LC_TIME", lcTime}, {"LANG", lang}};
+        const auto lookUp = [&environment](const char *name) {
+            const auto found = environment.find(QString::fromLatin1(name));
+            return found == environment.end() ? QString() : found->second;
+        };
+        QCOMPARE(shownLocale(language, lookUp).name(), locale);
+    }
+
     void everyShippedLanguageIsBuiltIn() {
         for (const QString &language : shipped)
             QVERIFY2(isShipped(language), qPrintable(language));
@@ -304,7 +367,8 @@ class TestTranslations : public QObject {
         QTest::newRow("score and header translated")
             << "de"
             << "You have scored 9/10.\r\n\r\n" + header + sums
-            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine\r\n" + sums;
+            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine\r\n  7  ·  12\t\t 84\t "
+               "74\r\n";
         QTest::newRow("score line alone") << "de"
                                           << "You have scored 10/10.\r\n\r\n"
                                           << "Dein Ergebnis: 10/10.\r\n\r\n";
@@ -393,12 +457,15 @@ class TestTranslations : public QObject {
             QCOMPARE(translated[i].key, english[i].key);
             QCOMPARE(translated[i].value, english[i].value);
         }
-        // The score and the one record viewed: translated, with the sums as stored.
+        // The score and the one record viewed: translated, the sums with the school's sign.
         const auto record = std::find_if(english.begin(), english.end(), [](const auto &entry) {
             return entry.section.startsWith("History");
         });
         QVERIFY(record != english.end());
-        const QString sums = record->value.section("Yours\r\n", 1);
+        const Translations translations(language);
+        const QString sums = record->value.section("Yours\r\n", 1)
+                                 .replace(QStringLiteral("  x "),
+                                          QStringLiteral("  ") + timesSign() + QLatin1Char(' '));
         QVERIFY(!sums.isEmpty());
         QCOMPARE(translatedShown.messages.size(), size_t(2));
         for (std::size_t i = 0; i < 2; ++i) {

@@ -62,6 +62,14 @@
     </message>
 </context>
 <context>
+    <name>Sums</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign your schools teach children (for example × or ·), as in 7 x 8.</extracomment>
+        <translation>·</translation>
+    </message>
+</context>
+<context>
     <name>frmAbout</name>
     <message>
         <source>Version </source>
@@ -220,12 +228,14 @@
         <translation>%1-mal falsch</translation>
     </message>
     <message>
-        <source>x %1: in the record of 1 game</source>
-        <translation>x %1: in der Aufzeichnung von 1 Spiel</translation>
+        <source>%1: in the record of 1 game</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
+        <translation>%1: in der Aufzeichnung von 1 Spiel</translation>
     </message>
     <message>
-        <source>x %1: in the records of %2 games</source>
-        <translation>x %1: in den Aufzeichnungen von %2 Spielen</translation>
+        <source>%1: in the records of %2 games</source>
+        <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
+        <translation>%1: in den Aufzeichnungen von %2 Spielen</translation>
     </message>
     <message>
         <source>&amp;Practise these sums</source>
