@@ -6,6 +6,7 @@
 #include "about/frm_about.h"
 #include "platform/captioned_frame.h"
 #include "platform/fonts.h"
+#include "platform/mirrored_places.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
 
@@ -95,8 +96,10 @@ void frmAbout::createAboutPanel() {
                    twipsRect(120, 600, 4455, 1575));
     Frame1->setFont(designFont(arial, 9.75, true));
     setColours(Frame1, navy, desktopColour());
+    // Room for the five lines in faces with taller lines than the design's,
+    // as Hebrew and Chinese letters come in.
     lblCopyright = makeLabel(Frame1, QStringLiteral("lblCopyright"),
-                             twipsRect(240, 360, 4095, 1095), designFont(arial, 9, true), navy);
+                             twipsRect(240, 360, 4095, 1140), designFont(arial, 9, true), navy);
 
     picIcon =
         place(new QLabel(fraAbout), QStringLiteral("picIcon"), twipsRect(4680, 720, 480, 480));
@@ -115,6 +118,8 @@ void frmAbout::createAboutPanel() {
     cmdOK->setDefault(true);
     cmdSysInfo = makeButton(fraAbout, QStringLiteral("cmdSysInfo"), tr("&System Info..."),
                             twipsRect(3840, 2880, 1140, 345));
+    // The window fits itself round the panel, so only what the panel holds moves.
+    mirrorFixedPlaces(*fraAbout);
 }
 
 void frmAbout::arrangeTabOrder() {

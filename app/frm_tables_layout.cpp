@@ -10,6 +10,7 @@
 #include "drill/times_sign.h"
 #include "platform/captioned_frame.h"
 #include "platform/fonts.h"
+#include "platform/mirrored_places.h"
 #include "platform/system_colours.h"
 #include "platform/twips.h"
 #include "progress/progress_texts.h"
@@ -184,6 +185,16 @@ void frmTables::createControls() {
     lblWrong = makeLabel(fraSum, QStringLiteral("lblWrong"), tr("Wrong: "),
                          twipsRect(120, 1920, 2295, 375), scoreFont, Qt::AlignLeft);
     setTextColour(lblWrong, QColor(255, 0, 0));
+
+    // Schools write a sum left to right, the answer last, in right-to-left
+    // languages too.
+    for (QWidget *part :
+         std::initializer_list<QWidget *>{lblNum1, Label2, lblNum2, Label4, txtAnswer})
+        part->setLayoutDirection(Qt::LeftToRight);
+    mirrorFixedPlaces(*client);
+    // The answer box already reaches past the frame's right edge; moved over
+    // it would lose a digit.
+    fraSum->move(twipsToPixels(120), fraSum->y());
 }
 
 void frmTables::createMenus() {

@@ -27,7 +27,7 @@ QString historyKey(const QDateTime &when) {
     return when.toString(QStringLiteral("dd/MM/yy HH:mm:ss"));
 }
 
-std::optional<KeyTime> readHistoryKey(QByteArrayView key) {
+std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear) {
     if (key.size() != 17 || key[8] != ' ')
         return std::nullopt;
     for (qsizetype at : {2, 5, 11, 14}) {
@@ -40,8 +40,8 @@ std::optional<KeyTime> readHistoryKey(QByteArrayView key) {
         if (parts[i] < 0)
             return std::nullopt;
     }
-    const KeyTime written{QDate(2000 + parts[2], parts[1], parts[0]),
-                          QTime(parts[3], parts[4], parts[5])};
+    const int year = thisYear - ((thisYear - parts[2]) % 100 + 100) % 100;
+    const KeyTime written{QDate(year, parts[1], parts[0]), QTime(parts[3], parts[4], parts[5])};
     if (!written.date.isValid() || !written.time.isValid())
         return std::nullopt;
     return written;

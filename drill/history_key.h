@@ -19,9 +19,10 @@ struct KeyTime {
     QTime time;
 };
 
-// A key as the game writes it, years 2000 to 2099; any separators will do,
-// as regional ones once were. Nothing for any other text.
-std::optional<KeyTime> readHistoryKey(QByteArrayView key);
+// A key as the game writes it, its two-digit year read as the latest year
+// not after thisYear (a clock put back to 1970 wrote "70", not 2070); any
+// separators will do, as regional ones once were. Nothing for any other text.
+std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear);
 
 // Adds a record under the key of `when`, or of the first second after it
 // that the player has no record under: two copies of the program can end the

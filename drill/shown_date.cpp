@@ -31,8 +31,8 @@ QString shownTime(QTime time, const QLocale &locale) {
                                   : locale.toString(time, QLocale::ShortFormat);
 }
 
-QString shownKey(const QString &key, const QLocale &locale) {
-    const std::optional<KeyTime> written = readHistoryKey(key.toUtf8());
+QString shownKey(const QString &key, int thisYear, const QLocale &locale) {
+    const std::optional<KeyTime> written = readHistoryKey(key.toUtf8(), thisYear);
     if (!written || isUntranslated(locale))
         return key;
     return shownDate(written->date, locale) + QLatin1Char(' ') +

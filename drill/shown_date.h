@@ -15,5 +15,6 @@
 QString shownDate(QDate date, const QLocale &locale = QLocale());
 // Hours and minutes.
 QString shownTime(QTime time, const QLocale &locale = QLocale());
-// A history key's date and time to the second; a key in any other form as it is.
-QString shownKey(const QString &key, const QLocale &locale = QLocale());
+// A history key's date and time to the second (read as of thisYear); a key
+// in any other form as it is.
+QString shownKey(const QString &key, int thisYear, const QLocale &locale = QLocale());

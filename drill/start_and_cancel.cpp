@@ -8,6 +8,7 @@
 #include "drill/score.h"
 #include "drill/transcript.h"
 #include "history/history_text.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "progress/kept_knowledge.h"
 
@@ -63,9 +64,11 @@ void frmTables::startGame(bool practice) {
     WrongAnswers = transcriptHeader;
     GameInProgress = true;
     sumsAsked_.clear();
-    practiceKnowledge_ = practice ? std::make_unique<Knowledge>(
-                                        keptKnowledge(services_.store, historySection(PlayerName)))
-                                  : nullptr;
+    practiceKnowledge_ =
+        practice
+            ? std::make_unique<Knowledge>(keptKnowledge(services_.store, historySection(PlayerName),
+                                                        services_.clock.now().date().toJulianDay()))
+            : nullptr;
 
     SetSpeed();
     NextSum();

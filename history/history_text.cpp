@@ -14,12 +14,13 @@ QString historySection(const QString &playerName) {
     return QStringLiteral("History\\") + playerName;
 }
 
-QString historyTitle(const QString &playerName, int number, int count, const QString &key) {
+QString historyTitle(const QString &playerName, int number, int count, const QString &key,
+                     int thisYear) {
     //: %1 is the player's name, %2 the record's number, %3 the number of records,
     //: %4 the date and time the game ended.
     return QCoreApplication::translate("History", "%1's History (%2/%3) - %4")
         .arg(shownText(playerName), QString::number(number), QString::number(count),
-             shownText(shownKey(key)));
+             shownText(shownKey(key, thisYear)));
 }
 
 QString shownRecord(const QString &record) {

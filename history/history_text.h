@@ -11,7 +11,8 @@
 QString historySection(const QString &playerName);
 
 // "Ann's History (2/5) - 14/07/01 10:23:45", the key's date as the language writes it.
-QString historyTitle(const QString &playerName, int number, int count, const QString &key);
+QString historyTitle(const QString &playerName, int number, int count, const QString &key,
+                     int thisYear);
 
 // The most of a record that a message box shows. A game's own record (100
 // sums, all wrong) is well within both; a record edited by hand may not be.

@@ -9,6 +9,7 @@
 #include "history/history_text.h"
 #include "history/record_counter.h"
 #include "platform/app_info.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 
 #include <stdexcept>
@@ -17,7 +18,8 @@ namespace {
 
 // Returns false when there is nothing to show or showing it failed part-way;
 // the caller then says there is no history, whatever was already shown.
-bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString &playerName) {
+bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString &playerName,
+                        int thisYear) {
     try {
         HistoryRecords rows(store, historySection(playerName));
         if (rows.count() == 0)
@@ -27,7 +29,7 @@ bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString 
             const auto &[key, record] = rows.next();
             const MsgResult answer = dialogs.messageBox(
                 historyText(shownRecord(recordForReading(record))), MsgButtons::YesNo,
-                MsgIcon::Information, historyTitle(playerName, index + 1, count, key));
+                MsgIcon::Information, historyTitle(playerName, index + 1, count, key, thisYear));
             if (answer == MsgResult::No)
                 break;
         }
@@ -40,7 +42,8 @@ bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString 
 } // namespace
 
 void frmTables::mnuHistory_Click() {
-    if (!pageThroughHistory(services_.dialogs, services_.store, PlayerName))
+    if (!pageThroughHistory(services_.dialogs, services_.store, PlayerName,
+                            services_.clock.now().date().year()))
         services_.dialogs.messageBox(noHistoryText(PlayerName), MsgButtons::Ok,
                                      MsgIcon::Exclamation, appTitle());
 }

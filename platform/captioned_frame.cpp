@@ -6,6 +6,7 @@
 #include "platform/system_colours.h"
 
 #include <QPainter>
+#include <QStyle>
 
 namespace {
 constexpr int captionIndent = 6;
@@ -17,9 +18,11 @@ CaptionedFrame::CaptionedFrame(const QString &caption, QWidget *parent)
 
 QRect CaptionedFrame::captionRect() const {
     const QFontMetrics metrics = fontMetrics();
-    return {captionIndent, 0,
-            metrics.horizontalAdvance(QString(title()).remove(QLatin1Char('&'))) + 2 * captionBlank,
-            metrics.height()};
+    const QRect leading(captionIndent, 0,
+                        metrics.horizontalAdvance(QString(title()).remove(QLatin1Char('&'))) +
+                            2 * captionBlank,
+                        metrics.height());
+    return QStyle::visualRect(layoutDirection(), rect(), leading);
 }
 
 int CaptionedFrame::borderTop() const {

@@ -3,6 +3,7 @@
 
 #include "platform/shown_text.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 #include <algorithm>
@@ -67,7 +68,10 @@ QString shownText(const QString &text) {
     QString shown = text;
     std::transform(shown.begin(), shown.end(), shown.begin(), visible);
     const QList<uint> points = shown.toUcs4();
-    if (std::none_of(points.cbegin(), points.cend(), movesText))
+    // Among right-to-left words, a name in Latin letters with a full stop or a
+    // bracket at an end would be turned about too.
+    if (QGuiApplication::layoutDirection() == Qt::LeftToRight &&
+        std::none_of(points.cbegin(), points.cend(), movesText))
         return shown;
     return firstStrongIsolate + withoutUnopenedPops(shown) + popDirectionalIsolate;
 }

@@ -9,8 +9,9 @@ class QWidget;
 
 // Text the player typed or the store holds, ready to go inside one of the
 // program's own texts: control characters but the tab become a visible mark,
-// and text with right-to-left letters or direction marks is isolated, so that
-// it cannot reorder the words around it.
+// and text with right-to-left letters or direction marks, or any text in a
+// right-to-left language, is isolated, so that it and the words around it
+// cannot reorder one another.
 QString shownText(const QString &text);
 
 // Sets the title exactly as given: Qt would take a "[*]" in it for the place

@@ -9,6 +9,16 @@
 
 namespace {
 
+// Qt lays every window out from the right when the translation in use answers
+// "RTL" to this, so the program's own translations carry it.
+[[maybe_unused]] constexpr struct {
+    const char *source;
+    const char *comment;
+} layoutDirection = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+    "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
+
 QString ownTranslation(const QString &language) {
     return QStringLiteral(":/i18n/quorvel_") + language + QStringLiteral(".qm");
 }

@@ -11,14 +11,16 @@ Knowledge keptOr(const std::vector<SumKnowledge> &kept, FromHistory fromHistory)
     return knowledge.isEmpty() ? fromHistory() : knowledge;
 }
 
-Knowledge fromStoredHistory(SettingsBackend &store, const QString &section) {
-    return knowledgeFromHistory(readPlayerHistory(store, section).games);
+Knowledge fromStoredHistory(SettingsBackend &store, const QString &section, std::int64_t today) {
+    const int thisYear = QDate::fromJulianDay(today).year();
+    return knowledgeFromHistory(readPlayerHistory(store, section, thisYear).games);
 }
 
 } // namespace
 
-Knowledge keptKnowledge(SettingsBackend &store, const QString &section) {
-    return keptOr(store.readKnowledge(section), [&] { return fromStoredHistory(store, section); });
+Knowledge keptKnowledge(SettingsBackend &store, const QString &section, std::int64_t today) {
+    return keptOr(store.readKnowledge(section),
+                  [&] { return fromStoredHistory(store, section, today); });
 }
 
 Knowledge keptKnowledge(SettingsBackend &store, const QString &section,
@@ -30,7 +32,7 @@ Knowledge keptKnowledge(SettingsBackend &store, const QString &section,
 KnowledgeUpdate addingGame(SettingsBackend &store, const QString &section,
                            std::vector<AskedSum> game, std::int64_t day) {
     return [&store, section, game = std::move(game), day](const std::vector<SumKnowledge> &kept) {
-        Knowledge knowledge = keptOr(kept, [&] { return fromStoredHistory(store, section); });
+        Knowledge knowledge = keptOr(kept, [&] { return fromStoredHistory(store, section, day); });
         addGame(knowledge, game, day);
         return knowledge.rows();
     };

@@ -7,7 +7,7 @@
 
 // What the store keeps of a player's sums, where the player's history section
 // is `section`; when it keeps nothing sound, what the history tells.
-Knowledge keptKnowledge(SettingsBackend &store, const QString &section);
+Knowledge keptKnowledge(SettingsBackend &store, const QString &section, std::int64_t today);
 // The same, from the history already read.
 Knowledge keptKnowledge(SettingsBackend &store, const QString &section,
                         const std::vector<PlayedGame> &history);

@@ -7,6 +7,10 @@ namespace {
 bool playedSince(const PlayedGame &game, QDate date, QTime time) {
     return game.date > date || (game.date == date && game.time >= time);
 }
+
+bool playedBy(const PlayedGame &game, const QDateTime &now) {
+    return game.date < now.date() || (game.date == now.date() && game.time <= now.time());
+}
 } // namespace
 
 std::vector<const PlayedGame *> gamesIn(const std::vector<PlayedGame> &games, Period period,
@@ -18,7 +22,8 @@ std::vector<const PlayedGame *> gamesIn(const std::vector<PlayedGame> &games, Pe
     std::vector<const PlayedGame *> chosen;
     chosen.reserve(games.size() - first);
     for (std::size_t i = first; i < games.size(); ++i) {
-        if (period != Period::LastThirtyDays || playedSince(games[i], since, now.time()))
+        if (period != Period::LastThirtyDays ||
+            (playedSince(games[i], since, now.time()) && playedBy(games[i], now)))
             chosen.push_back(&games[i]);
     }
     return chosen;

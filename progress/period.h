@@ -12,7 +12,7 @@ inline constexpr Period periods[] = {Period::LastTenGames, Period::LastThirtyDay
                                      Period::AllGames};
 
 // The games of the period, in the order they were played. The last 30 days
-// run from the same clock time 30 days before now; a game dated later than
-// now (the clock was put back) still counts as recent.
+// run from the same clock time 30 days before now up to now: a game dated
+// later (the clock was put back since) is not among them.
 std::vector<const PlayedGame *> gamesIn(const std::vector<PlayedGame> &games, Period period,
                                         const QDateTime &now);

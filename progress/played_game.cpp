@@ -127,8 +127,8 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
 } // namespace
 
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
-                                         std::vector<WrongSum> &wrongSums) {
-    const std::optional<KeyTime> written = readHistoryKey(key);
+                                         std::vector<WrongSum> &wrongSums, int thisYear) {
+    const std::optional<KeyTime> written = readHistoryKey(key, thisYear);
     if (!written)
         return std::nullopt;
     PlayedGame game;
@@ -139,14 +139,18 @@ std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView reco
     return game;
 }
 
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section) {
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
     PlayerHistory history;
-    store.visitAll(section, [&history](QByteArrayView key, QByteArrayView record) {
-        if (std::optional<PlayedGame> game = readPlayedGame(key, record, history.wrongSums))
+    store.visitAll(section, [&history, thisYear](QByteArrayView key, QByteArrayView record) {
+        if (std::optional<PlayedGame> game =
+                readPlayedGame(key, record, history.wrongSums, thisYear))
             history.games.push_back(*game);
         else
             ++history.unreadable;
     });
+    // What growing left spare goes back before the window is made.
+    history.games.shrink_to_fit();
+    history.wrongSums.shrink_to_fit();
     // The list has moved while it grew; each game's sums follow the last one's.
     std::size_t next = 0;
     for (PlayedGame &game : history.games) {

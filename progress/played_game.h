@@ -34,12 +34,12 @@ struct PlayedGame {
     std::span<const WrongSum> wrong; // sums - correct of them, held by whoever read the game
 };
 
-// A record's key ("06/12/26 14:03:09", years 2000 to 2099) and text, as
-// UTF-8. Nothing when either is not in the form the game writes, or they
-// disagree: a score of 8/10 must come with exactly two wrong sums. The wrong
-// sums are added to wrongSums, and the game's point there until it grows.
+// A record's key ("06/12/26 14:03:09", its year the latest not after
+// thisYear that ends in those digits) and text, as UTF-8. Nothing when either is not in the form
+// the game writes, or they disagree: a score of 8/10 must come with exactly two wrong sums. The
+// wrong sums are added to wrongSums, and the game's point there until it grows.
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
-                                         std::vector<WrongSum> &wrongSums);
+                                         std::vector<WrongSum> &wrongSums, int thisYear);
 
 // Move-only: its games point into its own list of wrong sums.
 struct PlayerHistory {
@@ -54,7 +54,7 @@ struct PlayerHistory {
 };
 
 // The records of a player's history section.
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section);
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear);
 
 // The whole part of the percentage, as the rating takes it.
 int percentRight(const PlayedGame &game);

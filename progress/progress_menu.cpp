@@ -12,10 +12,10 @@
 
 void frmTables::mnuProgress_Click() {
     const QString section = historySection(PlayerName);
-    PlayerHistory history = readPlayerHistory(services_.store, section);
+    const QDateTime now = services_.clock.now();
+    PlayerHistory history = readPlayerHistory(services_.store, section, now.date().year());
     Knowledge knowledge = keptKnowledge(services_.store, section, history.games);
-    frmProgress window(std::move(history), std::move(knowledge), PlayerName, services_.clock.now(),
-                       this);
+    frmProgress window(std::move(history), std::move(knowledge), PlayerName, now, this);
     services_.modal.runModal(window);
     if (window.practiseChosen())
         mnuPractise_Click();

@@ -57,6 +57,12 @@ bool applyParagraphWord(ParagraphState &state, Keyword keyword, const Token &tok
     case Keyword::AlignJustify:
         state.alignment = Alignment::Justify;
         break;
+    case Keyword::RightToLeftParagraph:
+        state.direction = Qt::RightToLeft;
+        break;
+    case Keyword::LeftToRightParagraph:
+        state.direction = Qt::LeftToRight;
+        break;
     case Keyword::LeftIndent:
         state.leftIndent = indent(token);
         break;
@@ -85,6 +91,8 @@ QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colo
                              int defaultTabTwips) {
     QTextBlockFormat format;
     format.setAlignment(qtAlignment(state.alignment));
+    if (state.direction != Qt::LayoutDirectionAuto)
+        format.setLayoutDirection(state.direction);
     format.setLeftMargin(twipsToPixels(state.leftIndent));
     format.setRightMargin(twipsToPixels(state.rightIndent));
     format.setTextIndent(twipsToPixels(state.firstIndent));

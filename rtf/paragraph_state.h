@@ -21,6 +21,8 @@ struct ParagraphState {
     int spaceBefore = 0;
     int spaceAfter = 0;
     Alignment alignment = Alignment::Left;
+    // Unset, a paragraph takes the direction of its first letter.
+    Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
     bool inTable = false;
     quint8 borders = 0; // BorderSide bits of the sides with a line
     Shading shading;

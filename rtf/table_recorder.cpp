@@ -102,6 +102,12 @@ bool TableRecorder::applyWord(Keyword keyword, const Token &token) {
     case Keyword::RowAlignRight:
         definition_.alignment = Qt::AlignRight;
         break;
+    case Keyword::RightToLeftRow:
+        definition_.direction = Qt::RightToLeft;
+        break;
+    case Keyword::LeftToRightRow:
+        definition_.direction = Qt::LeftToRight;
+        break;
     case Keyword::CellMergeFirst:
         pendingCell_.horizontal = Merge::First;
         break;
@@ -237,8 +243,11 @@ void TableRecorder::finish(QTextCursor &cursor) {
     format.setCellPadding(0);
     format.setColumnWidthConstraints(widths);
     format.setLeftMargin(std::max(0, twipsToPixels(left)));
-    if (const RowDefinition *first = rows_.front().definition.get())
+    if (const RowDefinition *first = rows_.front().definition.get()) {
         format.setAlignment(first->alignment);
+        if (first->direction != Qt::LayoutDirectionAuto)
+            format.setLayoutDirection(first->direction);
+    }
     QTextTable *table = cursor.insertTable(rows, columns, format);
     if (!table) {
         rows_.clear();

@@ -77,6 +77,7 @@ class TableRecorder final : public ContentSink {
         std::array<int, 4> paddingUnit{};
         std::array<Border, 6> borders; // the sides, then inside horizontal and vertical
         Qt::Alignment alignment = Qt::AlignLeft;
+        Qt::LayoutDirection direction = Qt::LayoutDirectionAuto;
         QList<CellDefinition> cells;
         bool operator==(const RowDefinition &) const = default;
     };

@@ -233,8 +233,8 @@ class TestDrillRules : public QObject {
         QFETCH(QString, date);
         QFETCH(QString, time);
         const QLocale writer(locale);
-        QCOMPARE(shownKey(key, writer), shown);
-        if (const std::optional<KeyTime> written = readHistoryKey(key.toUtf8())) {
+        QCOMPARE(shownKey(key, 2026, writer), shown);
+        if (const std::optional<KeyTime> written = readHistoryKey(key.toUtf8(), 2026)) {
             QCOMPARE(shownDate(written->date, writer), date);
             QCOMPARE(shownTime(written->time, writer), time);
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
+#include "drill/history_key.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
 #include "progress/frm_progress.h"
@@ -92,8 +93,8 @@ class TestProgress : public QObject {
             << key
             << scoreLine(8, 10) + header + "  7  x  12\t\t 84\t   \r\n  3  x  4\t\t 12\tabc\r\n"
             << "2026-12-06 14:03:09 8/10 7x12,3x4";
-        QTest::newRow("two-digit years are this century")
-            << "31/12/99 23:59:59" << record(1, 1) << "2099-12-31 23:59:59 1/1";
+        QTest::newRow("two-digit year: the latest not after this one")
+            << "31/12/99 23:59:59" << record(1, 1) << "1999-12-31 23:59:59 1/1";
         QTest::newRow("regional separators")
             << "06.12.26 14.03.09" << record(1, 1) << "2026-12-06 14:03:09 1/1";
 
@@ -128,7 +129,28 @@ class TestProgress : public QObject {
         QFETCH(QString, record);
         QFETCH(QString, game);
         std::vector<WrongSum> wrongSums;
-        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8(), wrongSums)), game);
+        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8(), wrongSums, 2026)), game);
+    }
+
+    void twoDigitYears_data() {
+        QTest::addColumn<int>("digits");
+        QTest::addColumn<int>("thisYear");
+        QTest::addColumn<int>("year");
+        QTest::newRow("this year") << 26 << 2026 << 2026;
+        QTest::newRow("last century") << 99 << 2026 << 1999;
+        QTest::newRow("a clock put back to 1970") << 70 << 2026 << 1970;
+        QTest::newRow("next year is a century back") << 27 << 2026 << 1927;
+        QTest::newRow("read in 1970") << 70 << 1970 << 1970;
+        QTest::newRow("read in 2099") << 26 << 2099 << 2026;
+        QTest::newRow("read in 2100") << 0 << 2100 << 2100;
+    }
+    void twoDigitYears() {
+        QFETCH(int, digits);
+        QFETCH(int, thisYear);
+        QFETCH(int, year);
+        const QByteArray key =
+            QStringLiteral("01/01/%1 00:00:00").arg(digits, 2, 10, QChar('0')).toUtf8();
+        QCOMPARE(readHistoryKey(key, thisYear)->date.year(), year);
     }
 
     void periods_data() {
@@ -149,8 +171,10 @@ class TestProgress : public QObject {
             << QStringList{"2026-11-06T14:03:08", "2026-12-01T09:00:00", "2026-11-06T14:03:09",
                            "2025-12-06T14:03:09", "2026-12-06T14:03:09"}
             << QList<int>{1, 2, 4};
-        QTest::newRow("last 30 days: a game after now counts")
-            << int(Period::LastThirtyDays) << QStringList{"2027-01-01T00:00:00"} << QList<int>{0};
+        QTest::newRow("last 30 days: not a game dated after now")
+            << int(Period::LastThirtyDays)
+            << QStringList{"2026-12-06T14:03:10", "2027-01-01T00:00:00", "2026-12-06T14:03:09"}
+            << QList<int>{2};
     }
     void periods() {
         QFETCH(int, period);
@@ -167,10 +191,11 @@ class TestProgress : public QObject {
 
     void countsWrongSumsAndTheGamesShowingEachTable() {
         std::vector<WrongSum> firstSums, secondSums;
-        const std::optional<PlayedGame> first = readPlayedGame(
-            "01/12/26 10:00:00", record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8(), firstSums);
+        const std::optional<PlayedGame> first =
+            readPlayedGame("01/12/26 10:00:00",
+                           record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8(), firstSums, 2026);
         const std::optional<PlayedGame> second =
-            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8(), secondSums);
+            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8(), secondSums, 2026);
         const WrongSumCounts counts = countWrongSums({&*first, &*second});
         QCOMPARE(counts.times[5][7], 3);
         QCOMPARE(counts.times[5][2], 1);
@@ -194,7 +219,7 @@ class TestProgress : public QObject {
             if (n % 7 == 0)
                 store.put(sam, QStringLiteral("edited %1").arg(n), record(10, 10));
         }
-        const PlayerHistory history = readPlayerHistory(store, sam);
+        const PlayerHistory history = readPlayerHistory(store, sam, 2026);
         QCOMPARE(history.games.size(), std::size_t(300));
         QCOMPARE(history.unreadable, 43);
         for (int n = 0; n < 300; ++n) {

@@ -650,6 +650,17 @@ class TestRtfReader : public QObject {
         QCOMPARE(describe(found.charFormat()) + " / " + describe(found.blockFormat()), expected);
     }
 
+    // Hebrew or Arabic paragraphs and tables read from the right; others follow their first letter.
+    void rightToLeftParagraphsAndRows() {
+        QTextDocument document;
+        QVERIFY(readRtf(R"({\rtf1\pard\rtlpar A\par\pard B\par)"
+                        R"(\trowd\rtlrow\cellx2000\pard\intbl C\cell\row})",
+                        document));
+        QCOMPARE(find(document, "A").blockFormat().layoutDirection(), Qt::RightToLeft);
+        QCOMPARE(find(document, "B").blockFormat().layoutDirection(), Qt::LayoutDirectionAuto);
+        QCOMPARE(tablesOf(document).value(0)->format().layoutDirection(), Qt::RightToLeft);
+    }
+
     void tableLayouts_data() {
         QTest::addColumn<QByteArray>("rtf");
         QTest::addColumn<QString>("table");

@@ -19,7 +19,9 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTextDocument>
+#include <QTranslator>
 
 #include <algorithm>
 #include <map>
@@ -27,7 +29,7 @@
 
 namespace {
 
-const QStringList shipped = {"de", "es", "fr", "nl"};
+const QStringList shipped = QStringLiteral(QUORVEL_LANGUAGES).split(QLatin1Char(' '));
 
 // How far a control's text runs past the control, in pixels.
 int overrun(QWidget *widget) {
@@ -164,8 +166,23 @@ class TestTranslations : public QObject {
         QTest::newRow("not shipped") << ""
                                      << ""
                                      << ""
-                                     << "pt_BR.UTF-8"
+                                     << "ja_JP.UTF-8"
                                      << "";
+        QTest::newRow("country of its own") << ""
+                                            << ""
+                                            << ""
+                                            << "pt_BR.UTF-8"
+                                            << "pt_BR";
+        QTest::newRow("another country's script") << ""
+                                                  << ""
+                                                  << ""
+                                                  << "zh_TW.UTF-8"
+                                                  << "";
+        QTest::newRow("no character set") << ""
+                                          << ""
+                                          << ""
+                                          << "he_IL"
+                                          << "he";
         QTest::newRow("LC_MESSAGES over LANG") << ""
                                                << ""
                                                << "fr_FR"
@@ -181,10 +198,10 @@ class TestTranslations : public QObject {
                                                   << ""
                                                   << "de_DE"
                                                   << "nl";
-        QTest::newRow("LANGUAGE list skips the unshipped") << "pt_BR:pt::fr_CA"
+        QTest::newRow("LANGUAGE list skips the unshipped") << "pt_PT:pt::fr_CA"
                                                            << ""
                                                            << ""
-                                                           << "pt_BR.UTF-8"
+                                                           << "pt_PT.UTF-8"
                                                            << "fr";
         QTest::newRow("English first in LANGUAGE") << "en_GB:de"
                                                    << ""
@@ -295,6 +312,7 @@ class TestTranslations : public QObject {
             QVERIFY2(isShipped(language), qPrintable(language));
         QVERIFY(!isShipped("en"));
         QVERIFY(!isShipped("pt"));
+        QVERIFY(!isShipped("zh"));
         QVERIFY(!isShipped(""));
     }
 
@@ -393,12 +411,18 @@ class TestTranslations : public QObject {
     void namesAreShownAsTyped_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("name");
-        for (const QString &language : {QString(), QStringLiteral("de"), QStringLiteral("fr")}) {
+        for (const QString &language : {QString(), QStringLiteral("de"), QStringLiteral("he")}) {
             const QByteArray row = language.isEmpty() ? "en" : language.toLatin1();
             QTest::newRow(row + " placeholders") << language << "Ann %1 %2 %4";
             QTest::newRow(row + " PlayerName") << language << "PlayerName";
             QTest::newRow(row + " ampersand") << language << "Tom & Jerry";
         }
+        QTest::newRow("he Latin name ending in a stop") << "he"
+                                                        << "J. R.";
+        QTest::newRow("he Hebrew name") << "he"
+                                        << "\u05d3\u05e0\u05d4";
+        QTest::newRow("zh long name") << "zh_CN"
+                                      << "Maximilian Alexander";
     }
     void namesAreShownAsTyped() {
         QFETCH(QString, language);
@@ -410,10 +434,41 @@ class TestTranslations : public QObject {
         QCOMPARE(fx.control<QLabel>("lblWelcome")->text().count(name), 1);
         QVERIFY(ratingLine(10, 10, name).contains(name));
         QVERIFY(noHistoryText(name).contains(name));
-        const QString title = historyTitle(name, 2, 5, "14/07/01 10:23:45");
+        const QString title = historyTitle(name, 2, 5, "14/07/01 10:23:45", 2026);
         QVERIFY(title.contains(name));
-        QVERIFY(title.contains("(2/5)"));
-        QVERIFY(title.endsWith("14/07/01 10:23:45"));
+        QVERIFY(title.contains("2/5"));
+        QVERIFY(title.contains("14/07/01 10:23:45"));
+        // Among right-to-left words a name keeps its own order, whatever its letters.
+        if (QGuiApplication::isRightToLeft())
+            QVERIFY(fx.control<QLabel>("lblWelcome")->text().contains("\u2068" + name + "\u2069"));
+    }
+
+    // A right-to-left language turns the windows round, as Qt does for laid-out
+    // windows, but the sum reads left to right, its answer last.
+    void layoutFollowsTheLanguage_data() { languages(); }
+    void layoutFollowsTheLanguage() {
+        QFETCH(QString, language);
+        QTranslator own;
+        if (!language.isEmpty())
+            QVERIFY(own.load(":/i18n/quorvel_" + language + ".qm"));
+        const bool rightToLeft = language == QLatin1String("he");
+        QCOMPARE(own.translate("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                               "Translate this string to the string 'LTR' in left-to-right "
+                               "languages or to 'RTL' in right-to-left languages (such as Hebrew "
+                               "and Arabic) to get proper widget layout."),
+                 language.isEmpty() ? QString()
+                 : rightToLeft      ? "RTL"
+                                    : "LTR");
+
+        const Translations translations(language);
+        QCOMPARE(QGuiApplication::isRightToLeft(), rightToLeft);
+        WindowFixture fx;
+        fx.start();
+        auto x = [&fx](const char *name) { return fx.control<QWidget>(name)->x(); };
+        QCOMPARE(x("chkTimes_0") > x("chkTimes_7"), rightToLeft);
+        QCOMPARE(x("lblCorrect") > fx.control<QWidget>("fraSum")->width() / 2, rightToLeft);
+        QVERIFY(x("lblNum1") < x("Label2") && x("Label2") < x("lblNum2") &&
+                x("lblNum2") < x("Label4") && x("Label4") < x("txtAnswer"));
     }
 
     // Each translated help document reads, and names the prompt and menu
@@ -433,8 +488,10 @@ class TestTranslations : public QObject {
         const QString text = document.toRawText();
         for (const char *shown :
              {"What is your name?", "&Options...", "&View History", "&Progress", "&Cancel Game"}) {
-            const QString translated =
-                QCoreApplication::translate("frmTables", shown).remove(QLatin1Char('&'));
+            // Chinese puts an access key after its caption: "(&O)".
+            const QString translated = QCoreApplication::translate("frmTables", shown)
+                                           .remove(QRegularExpression(QStringLiteral("\\(&.\\)")))
+                                           .remove(QLatin1Char('&'));
             QVERIFY2(text.contains(translated), qPrintable(translated));
         }
     }

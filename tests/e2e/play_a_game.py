@@ -27,29 +27,41 @@ ANSWERED = 3  # wrongly, with 0; the rest run out of time
 FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
+SHOWN_DATE_TIME = r"[0-9][0-9./: -]*[0-9]"  # as the language writes it
 SCREEN = (1280, 1024)  # the size Display gives Xvfb
 TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
+SUPPORTED_LOCALES = "/usr/share/i18n/SUPPORTED"
+LOCALE_SOURCES = "/usr/share/i18n/locales"
 
 
 class Texts:
     """The program's texts in the language of a locale, as its translation gives them."""
 
     def __init__(self, locale):
-        language = locale.split("_")[0].split(".")[0]
-        path = os.path.join(TRANSLATIONS, f"quorvel_{language}.ts")
+        country = locale.split(".")[0].split("@")[0]
         self.translations = {}
-        if os.path.exists(path):
-            for context in ET.parse(path).getroot().iter("context"):
-                for message in context.iter("message"):
-                    self.translations[(context.findtext("name"), message.findtext("source"))] = \
-                        message.findtext("translation")
+        for language in (country, country.split("_")[0]):
+            path = os.path.join(TRANSLATIONS, f"quorvel_{language}.ts")
+            if os.path.exists(path):
+                for context in ET.parse(path).getroot().iter("context"):
+                    for message in context.iter("message"):
+                        self.translations[(context.findtext("name"),
+                                           message.findtext("source"))] = \
+                            message.findtext("translation")
+                break
+        # A right-to-left language sets the name and the date apart with direction marks.
+        self.mark = ".{1,4}" if self("QGuiApplication", "QT_LAYOUT_DIRECTION") == "RTL" else ""
+
+    def isolated(self, pattern):
+        return self.mark + pattern + self.mark
 
     def __call__(self, context, source):
         return self.translations.get((context, source), source)
 
     def key(self, context, source):
-        """The access key of a caption, for xdotool."""
-        return re.search(r"&([^&])", self(context, source)).group(1).lower()
+        """The access key of a caption, as xdotool names its key."""
+        key = re.search(r"&([^&])", self(context, source)).group(1).lower()
+        return key if key.isascii() else f"U{ord(key):04X}"
 
 
 def title_pattern(text):
@@ -57,6 +69,37 @@ def title_pattern(text):
     letters beyond ASCII may reach it in another encoding, so any one to four bytes match them."""
     escaped = re.sub(r"([.\[\](){}*+?|^$\\])", r"\\\1", text)
     return re.sub(r"[^\x00-\x7f]", ".{1,4}", escaped)
+
+
+def full_locale(name):
+    """A locale for a bare language name such as "pt_BR" or "he": the language's own country's,
+    else the first that glibc knows of."""
+    if "." in name or not os.path.exists(SUPPORTED_LOCALES):
+        return name
+    with open(SUPPORTED_LOCALES) as supported:
+        known = [line.split()[0] for line in supported if ".UTF-8 " in line]
+    language = name.split("_")[0]
+    for wanted in (f"{name}.UTF-8", f"{language}_{language.upper()}.UTF-8"):
+        if wanted in known:
+            return wanted
+    return next((locale for locale in known if locale.startswith(name + "_")), name + ".UTF-8")
+
+
+def locale_folder(locale, scratch):
+    """A folder for LOCPATH holding the locale, when the system has not generated it, so that
+    the program runs as on a machine set up in that language; None when it is not needed or
+    glibc's sources for it are missing."""
+    installed = subprocess.run(["locale", "-a"], capture_output=True, text=True).stdout.split()
+    name, _, charset = locale.partition(".")
+    if name in ("C", "POSIX") or f"{name}.{charset.lower().replace('-', '')}" in installed:
+        return None
+    if not os.path.exists(os.path.join(LOCALE_SOURCES, name)):
+        return None
+    folder = os.path.join(scratch, "locales")
+    os.makedirs(folder, exist_ok=True)
+    subprocess.run(["localedef", "-i", name, "-f", charset or "UTF-8",
+                    os.path.join(folder, locale)], check=True, capture_output=True)
+    return folder
 
 
 def install(build_dir, prefix):
@@ -93,15 +136,16 @@ def play(x, screenshot, scale, games, progress_screenshot, texts):
 
     x.keys(main, "ctrl+h")
     title = title_pattern(texts("History", "%1's History (%2/%3) - %4"))
-    history = x.wait_for(title.replace("%1", NAME).replace("%2", "1").replace("%3", str(games))
-                         .replace("%4", DATE_TIME), dialog=True)
+    history = x.wait_for(title.replace("%1", texts.isolated(NAME)).replace("%2", "1").replace("%3", str(games))
+                         .replace("%4", texts.isolated(SHOWN_DATE_TIME)), dialog=True)
     # Yes, the default, at the last record ends the viewer; No ends it anywhere.
     x.keys(history, "Return" if games == 1 else "Escape")
     x.wait_gone(history)
 
     x.keys(main, "ctrl+p")
-    progress = x.wait_for(title_pattern(texts("frmProgress", "%1's Progress")).replace("%1", NAME),
-                          dialog=True)
+    progress = x.wait_for(
+        title_pattern(texts("frmProgress", "%1's Progress")).replace("%1", texts.isolated(NAME)),
+        dialog=True)
     width, height = x.size(progress)
     # As large as it needs at scale 1; scrolled, but on the screen, at scale 2.
     assert 400 * scale <= width <= SCREEN[0] and 300 * scale <= height <= SCREEN[1], \
@@ -160,8 +204,10 @@ def main():
                         help="games the player has already played, made up before the game")
     parser.add_argument("--progress-screenshot", help="save the Progress window here")
     parser.add_argument("--lang", default="C.UTF-8",
-                        help="LANG to play in, such as de_DE.UTF-8; stored data must not change")
+                        help="LANG to play in, such as de_DE.UTF-8, or a language such as pt_BR; "
+                        "stored data must not change")
     args = parser.parse_args()
+    args.lang = full_locale(args.lang)
     started = time.monotonic()
 
     with tempfile.TemporaryDirectory() as scratch:
@@ -177,6 +223,9 @@ def main():
                        QT_QPA_PLATFORM="xcb", QT_SCALE_FACTOR=str(args.scale), LANG=args.lang)
             for overriding in ("LANGUAGE", "LC_ALL", "LC_MESSAGES"):
                 env.pop(overriding, None)
+            locales = locale_folder(args.lang, scratch)
+            if locales:
+                env["LOCPATH"] = locales
             game = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
             try:
                 play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale,

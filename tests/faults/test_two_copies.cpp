@@ -12,6 +12,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
+#include <random>
+
 namespace pw = program_writes;
 
 namespace {
@@ -21,6 +24,28 @@ QByteArrayList together(WriterProcess &a, WriterProcess &b, const QByteArray &co
     a.send(command);
     b.send(command);
     return {a.reply(), b.reply()};
+}
+
+// A store as the earlier layout kept it, with a long history for Ann.
+constexpr int earlierRecords = 20000;
+bool makeEarlierStore(const QString &path) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile::remove(path);
+    sqlite3 *db = nullptr;
+    const bool made =
+        sqlite3_open(QFile::encodeName(path).constData(), &db) == SQLITE_OK &&
+        sqlite3_exec(db,
+                     "CREATE TABLE settings (id INTEGER PRIMARY KEY, section TEXT NOT NULL,"
+                     " key TEXT NOT NULL, value TEXT NOT NULL, section_folded TEXT NOT NULL,"
+                     " key_folded TEXT NOT NULL, UNIQUE (section_folded, key_folded));"
+                     "CREATE INDEX settings_by_section ON settings (section_folded);"
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n"
+                     " WHERE i < 20000) INSERT INTO settings (section, key, value,"
+                     " section_folded, key_folded) SELECT 'History\\Ann', printf('k%05d', i),"
+                     " 'v', 'history\\ann', printf('k%05d', i) FROM n",
+                     nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return made;
 }
 
 } // namespace
@@ -67,6 +92,39 @@ class TestTwoCopies : public QObject {
         qInfo("%d rounds of two copies: all %d records kept, no write failed, the options "
               "whole from one copy",
               rounds, 2 * rounds);
+    }
+
+    // Copies of this version and a kill at any moment while an earlier store is
+    // brought to this layout: it is done once, whole, or not at all.
+    void earlierStoreBroughtAlongOnceWhole() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Quorvel/settings.sqlite"));
+        std::mt19937 random(std::random_device{}());
+        int migrated = 0;
+        const int kills = runsAsked("QUORVEL_MIGRATION_KILLS", 12);
+        for (int kill = 0; kill < kills; ++kill) {
+            QVERIFY(makeEarlierStore(path));
+            {
+                WriterProcess copy(path, QStringLiteral("Ann"));
+                QTest::qWait(int(random() % 400));
+                ::kill(pid_t(copy.pid()), SIGKILL);
+            }
+            QCOMPARE(integrityCheck(path), QStringLiteral("ok"));
+            migrated += readFile(path).contains("section_match");
+            QCOMPARE(SqliteStore(path).count(QStringLiteral("HISTORY\\ann")),
+                     qsizetype(earlierRecords));
+        }
+        QVERIFY(makeEarlierStore(path));
+        WriterProcess ann(path, QStringLiteral("Ann"));
+        WriterProcess ben(path, QStringLiteral("Ann"));
+        QCOMPARE((QByteArrayList{ann.reply(), ben.reply()}), (QByteArrayList{"ready", "ready"}));
+        QCOMPARE(together(ann, ben, "game 0"), (QByteArrayList{"ok", "ok"}));
+        QCOMPARE(together(ann, ben, "exit"), (QByteArrayList{"ok", "ok"}));
+        QCOMPARE(SqliteStore(path).count(QStringLiteral("History\\Ann")),
+                 qsizetype(earlierRecords + 2));
+        qInfo("earlier store of %d records: %d kills at random moments of its first start (%d "
+              "after it was brought along), each left it whole; two copies at once kept all",
+              earlierRecords, kills, migrated);
     }
 
     // The key has one-second resolution; neither record may replace the other.

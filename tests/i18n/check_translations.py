@@ -7,7 +7,8 @@ translation is kept for a text the code no longer has, or when a translation los
 placeholder, an access key or a blank at an end of its source. The help document must have a
 translation for each language, with the same paragraphs, table cells and pictures; the desktop
 entry a GenericName and a Comment, and the AppStream metainfo a summary and as many paragraphs
-of description as the English ones.
+of description as the English ones. What is still the English text (as scripts/new-language
+starts a language) is named too.
 
 Usage: check_translations.py <lupdate> <source-list-file> <help-document> <desktop-entry>
                              <metainfo> <ts-file>...
@@ -59,36 +60,60 @@ def faults(ts_path, shown_name):
     return found
 
 
+def sentences(rtf):
+    """The document's longer texts, each with its markup removed: a sentence that is the same
+    in two documents is one nobody translated."""
+    plain = re.sub(r"\\[a-z]+-?\d* ?|\\'[0-9a-f]{2}|[{}]", "", rtf)
+    return {line.strip() for line in plain.splitlines() if len(line.split()) >= 6}
+
+
 def help_faults(english, language):
     translated = english[:-len(".rtf")] + f".{language}.rtf"
+    name = os.path.basename(translated)
     if not os.path.exists(translated):
-        return [f"{os.path.basename(translated)} is missing"]
+        return [f"{name} is missing"]
     structure = []
+    texts = []
     for path in (english, translated):
         with open(path, encoding="cp1252") as document:
-            text = document.read()
-        structure.append([len(pattern.findall(text)) for pattern in STRUCTURE])
+            texts.append(document.read())
+        structure.append([len(pattern.findall(texts[-1])) for pattern in STRUCTURE])
     if structure[0] != structure[1]:
-        return [f"{os.path.basename(translated)} has {structure[1]} paragraphs, headings, cells, "
+        return [f"{name} has {structure[1]} paragraphs, headings, cells, "
                 f"rows and pictures where the English one has {structure[0]}"]
+    untranslated = sentences(texts[0]) & sentences(texts[1])
+    if untranslated:
+        return [f"{name} has {len(untranslated)} paragraphs still in English, such as "
+                f"{min(untranslated)!r}"]
     return []
 
 
 def menu_entry_faults(desktop_entry, metainfo, language):
     found = []
     with open(desktop_entry, encoding="utf-8") as entry:
-        keys = [line.split("=", 1)[0] for line in entry]
+        values = dict(line.rstrip("\n").split("=", 1) for line in entry if "=" in line)
     for key in ("GenericName", "Comment"):
-        if f"{key}[{language}]" not in keys:
+        if f"{key}[{language}]" not in values:
             found.append(f"the desktop entry has no {key}[{language}]")
+        elif values[f"{key}[{language}]"] == values[key]:
+            found.append(f"the desktop entry's {key}[{language}] is still the English text")
     root = ET.parse(metainfo).getroot()
     lang = "{http://www.w3.org/XML/1998/namespace}lang"
-    if not [s for s in root.findall("summary") if s.get(lang) == language]:
+
+    def texts(tag, language):
+        # The release notes have their own description, untranslated.
+        elements = root.findall(tag) + root.find("description").findall(tag)
+        return [" ".join(e.text.split()) for e in elements if e.get(lang) == language]
+
+    if not texts("summary", language):
         found.append(f"the metainfo has no summary in {language}")
-    paragraphs = [p.get(lang) for p in root.find("description").findall("p")]
-    if paragraphs.count(language) != paragraphs.count(None):
-        found.append(f"the metainfo describes in {paragraphs.count(language)} paragraphs in "
-                     f"{language}, in {paragraphs.count(None)} in English")
+    paragraphs = texts("p", language)
+    english = texts("p", None)
+    if len(paragraphs) != len(english):
+        found.append(f"the metainfo describes in {len(paragraphs)} paragraphs in "
+                     f"{language}, in {len(english)} in English")
+    if set(texts("summary", language) + paragraphs) & set(texts("summary", None) + english):
+        found.append(f"the metainfo's {language} summary or description is still in English")
     return found
 
 
