@@ -76,6 +76,9 @@ void frmAbout::createControls() {
                         twipsRect(0, 0, 8055, 4335));
     rtbContents->setReadOnly(true);
     rtbContents->setOpenLinks(false);
+    // A caret the arrow keys move, as in any document viewer, is what lets a
+    // screen reader read the document line by line.
+    rtbContents->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     rtbContents->setAccessibleName(tr("Help document"));
 
     createAboutPanel();

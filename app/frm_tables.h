@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "drill/asked_sum.h"
+#include "drill/sum_speech.h"
 #include "platform/pacing_timer.h"
 #include "platform/services.h"
 
@@ -100,8 +100,9 @@ class frmTables : public QMainWindow {
     void selectSumCountButton();
     void openHelpWindow(const QString &tag);
     void SetSpeed();
-    void NextSum();
-    void MarkAnswer();
+    // The sum marked last, if any, is spoken with the new one.
+    void NextSum(const std::optional<AskedSum> &marked = std::nullopt);
+    AskedSum MarkAnswer();
     // What New Game does; a practice game draws from what the player knows.
     void startGame(bool practice);
     void EndGame();

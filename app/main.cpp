@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 #include "app/frm_tables.h"
+#include "platform/announcer.h"
 #include "platform/app_info.h"
 #include "platform/clock_seeded_random.h"
 #include "platform/detached_process_starter.h"
@@ -21,6 +22,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QThreadPool>
 
 #include <cstdlib>
 
@@ -52,6 +54,9 @@ int main(int argc, char *argv[]) {
     QObject::connect(
         &application, &QGuiApplication::saveStateRequest,
         [](QSessionManager &session) { session.setRestartHint(QSessionManager::RestartNever); });
+    // The toolkit scales and converts large pictures (the help document's) on pooled threads, which
+    // would otherwise idle for half a minute after their work.
+    QThreadPool::globalInstance()->setExpiryTimeout(0);
     installFontSubstitutes();
     const QString language = uiLanguage();
     const Translations translations(language);
@@ -65,7 +70,9 @@ int main(int argc, char *argv[]) {
     StandInRegistry registry;
     LocalFileSystem files;
     DetachedProcessStarter processes;
-    frmTables window(Services{dialogs, store, clock, random, modal, registry, files, processes});
+    ScreenReaderAnnouncer announcer;
+    frmTables window(
+        Services{dialogs, store, clock, random, modal, registry, files, processes, announcer});
     const SessionEnd sessionEnd([&window] { window.saveOnSessionEnd(); });
     window.Form_Load();
     return QApplication::exec();

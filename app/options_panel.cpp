@@ -5,6 +5,7 @@
 #include "app/frm_tables.h"
 
 #include "app/sum_counts.h"
+#include "platform/announcer.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -29,12 +30,14 @@ void frmTables::chkAllTimes_Click() {
     for (QCheckBox *box : chkTimes)
         box->setCheckState(Qt::Checked);
     chkAllTimes->setChecked(false);
+    services_.announcer.announce(*chkAllTimes, tr("Every table is ticked."));
 }
 
 void frmTables::chkClear_Click() {
     for (QCheckBox *box : chkTimes)
         box->setCheckState(Qt::Unchecked);
     chkClear->setChecked(false);
+    services_.announcer.announce(*chkClear, tr("No table is ticked."));
 }
 
 void frmTables::optNumSums_Click(int index) {

@@ -6,6 +6,7 @@
 
 #include "app/greeting.h"
 #include "drill/blanks.h"
+#include "platform/announcer.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
 #include "settings/settings.h"
@@ -100,6 +101,7 @@ void frmTables::Form_Load() {
 
     lblWelcome->setText(greetingFor(lblWelcome->text(), PlayerName));
     lblWelcome->show();
+    services_.announcer.announce(*lblWelcome, lblWelcome->text());
 
     GameInProgress = false;
 

@@ -6,7 +6,6 @@
 
 #include "drill/answer_box.h"
 #include "drill/answer_keys.h"
-#include "drill/answer_test.h"
 #include "drill/blanks.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
@@ -24,23 +23,21 @@ void frmTables::txtAnswer_KeyPress(int &keyAscii) {
         return;
     }
     // Enter on a blank box leaves the sum waiting.
-    if (!trimBlanks(txtAnswer->text()).isEmpty()) {
-        MarkAnswer();
-        NextSum();
-    }
+    if (!trimBlanks(txtAnswer->text()).isEmpty())
+        NextSum(MarkAnswer());
 }
 
 void frmTables::txtAnswer_GotFocus() {
     txtAnswer->setSelection(0, int(txtAnswer->text().size()));
 }
 
-void frmTables::MarkAnswer() {
+AskedSum frmTables::MarkAnswer() {
     const QString answer = txtAnswer->text();
     const int table = lblNum1->text().toInt();
     const int multiplier = lblNum2->text().toInt();
-    const bool right = isRightAnswer(answer, table * multiplier);
-    sumsAsked_.push_back({{table, multiplier}, right ? Outcome::Right : Outcome::Wrong});
-    if (right) {
+    const Outcome outcome = outcomeOf(answer, {table, multiplier});
+    sumsAsked_.push_back({{table, multiplier}, outcome});
+    if (outcome == Outcome::Right) {
         ++Correct;
         lblCorrect->setText(correctCaption(Correct));
     } else {
@@ -51,4 +48,5 @@ void frmTables::MarkAnswer() {
     // Losing the focus here means the next sum's focus selects its blank.
     txtAnswer->setEnabled(false);
     txtAnswer->setEnabled(true);
+    return sumsAsked_.back();
 }

@@ -26,8 +26,9 @@ void frmTables::EndGame() {
         WrongAnswers.clear();
     const QString ScoreLine = scoreLine(Correct, MaxSums);
     unsavedRecord_ = ScoreLine + WrongAnswers;
-    services_.dialogs.messageBox(ratingLine(Correct, MaxSums, PlayerName) +
-                                 recordForReading(ScoreLine + WrongAnswers));
+    const QString rating = ratingLine(Correct, MaxSums, PlayerName);
+    services_.dialogs.messageBox(rating + recordForReading(*unsavedRecord_), MsgButtons::Ok,
+                                 MsgIcon::None, {}, rating + recordForListening(*unsavedRecord_));
     if (!saveFinishedGame())
         services_.dialogs.messageBox(tr("Your score could not be saved."), MsgButtons::Ok,
                                      MsgIcon::Exclamation);

@@ -4,9 +4,9 @@
 // Drawing the sums and pacing them.
 #include "app/frm_tables.h"
 
-#include "app/sum_announcement.h"
 #include "drill/answer_box.h"
 #include "drill/table_list.h"
+#include "platform/announcer.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
@@ -21,7 +21,7 @@ namespace {
 constexpr int multiplierCount = 15;
 }
 
-void frmTables::NextSum() {
+void frmTables::NextSum(const std::optional<AskedSum> &marked) {
     tmrSpeed.stop();
     if (NumberOfSums == MaxSums) {
         EndGame();
@@ -61,15 +61,14 @@ void frmTables::NextSum() {
     else
         txtAnswer->setFocus();
     ++NumberOfSums;
-    announceSum(*txtAnswer, NumberOfSums, MaxSums, lblNum1->text(), lblNum2->text());
+    services_.announcer.announce(
+        *txtAnswer, sumSpeech(marked, {lblNum1->text().toInt(), lblNum2->text().toInt()},
+                              NumberOfSums, MaxSums, tmrSpeed.interval()));
     // The child's time for the sum starts when it can be seen, however late the paint.
     putOnScreenNow(*fraSum);
     tmrSpeed.start();
 }
 
 void frmTables::tmrSpeed_Timer() {
-    MarkAnswer();
-    if (sumsAsked_.back().outcome == Outcome::Wrong)
-        sumsAsked_.back().outcome = Outcome::TimedOut;
-    NextSum();
+    NextSum(MarkAnswer());
 }

@@ -30,21 +30,56 @@ QString withTimesSign(QStringView sums) {
                                    QStringLiteral("\\1") + timesSign() + QStringLiteral("\\2"));
 }
 
-} // namespace
-
-QString recordForReading(const QString &record) {
+const QRegularExpression &scoreLinePattern() {
     static const QRegularExpression scored(
         QLatin1Char('^') +
         QRegularExpression::escape(QLatin1String(scoredText))
             .replace(QLatin1String("\\%1"), QLatin1String("([0-9]+)"))
             .replace(QLatin1String("\\%2"), QLatin1String("([0-9]+)")) +
         QStringLiteral("\r\n\r\n"));
-    const QRegularExpressionMatch match = scored.match(record);
+    return scored;
+}
+
+QString translatedScore(const QRegularExpressionMatch &match) {
+    return QCoreApplication::translate("EndOfGame", scoredText)
+        .arg(match.captured(1), match.captured(2));
+}
+
+QString sentenceFor(const QString &line) {
+    static const QRegularExpression sum(
+        QStringLiteral("^ *([0-9]+)  x +([0-9]+)\t\t *([0-9]+)\t *([0-9]*)$"));
+    const QRegularExpressionMatch match = sum.match(line);
+    if (!match.hasMatch())
+        return line;
+    if (match.captured(4).isEmpty())
+        //: Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.
+        return QCoreApplication::translate("EndOfGame", "%1 times %2 is %3: you ran out of time.")
+            .arg(match.captured(1), match.captured(2), match.captured(3));
+    //: Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.
+    return QCoreApplication::translate("EndOfGame", "%1 times %2 is %3: you said %4.")
+        .arg(match.captured(1), match.captured(2), match.captured(3), match.captured(4));
+}
+
+} // namespace
+
+QString recordForListening(const QString &record) {
+    const QRegularExpressionMatch match = scoreLinePattern().match(record);
     if (!match.hasMatch())
         return record;
-    const QString shown = QCoreApplication::translate("EndOfGame", scoredText)
-                              .arg(match.captured(1), match.captured(2)) +
-                          QStringLiteral("\r\n\r\n");
+    QStringList sentences{translatedScore(match)};
+    QString rest = record.mid(match.capturedLength());
+    if (rest.startsWith(transcriptHeader))
+        rest = rest.mid(transcriptHeader.size());
+    for (const QString &line : rest.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        sentences << sentenceFor(line);
+    return sentences.join(QLatin1Char('\n'));
+}
+
+QString recordForReading(const QString &record) {
+    const QRegularExpressionMatch match = scoreLinePattern().match(record);
+    if (!match.hasMatch())
+        return record;
+    const QString shown = translatedScore(match) + QStringLiteral("\r\n\r\n");
     const QStringView rest = QStringView(record).mid(match.capturedLength());
     if (!rest.startsWith(transcriptHeader))
         return shown + rest.toString();

@@ -29,7 +29,8 @@ bool pageThroughHistory(Dialogs &dialogs, SettingsBackend &store, const QString 
             const auto &[key, record] = rows.next();
             const MsgResult answer = dialogs.messageBox(
                 historyText(shownRecord(recordForReading(record))), MsgButtons::YesNo,
-                MsgIcon::Information, historyTitle(playerName, index + 1, count, key, thisYear));
+                MsgIcon::Information, historyTitle(playerName, index + 1, count, key, thisYear),
+                historyText(recordForListening(shownRecord(record))));
             if (answer == MsgResult::No)
                 break;
         }

@@ -15,9 +15,11 @@ class Dialogs {
   public:
     virtual ~Dialogs() = default;
 
-    // An empty title means the application title.
+    // An empty title means the application title. A text laid out for the
+    // eye can be given as sentences to be read by a screen reader.
     virtual MsgResult messageBox(const QString &text, MsgButtons buttons = MsgButtons::Ok,
-                                 MsgIcon icon = MsgIcon::None, const QString &title = {}) = 0;
+                                 MsgIcon icon = MsgIcon::None, const QString &title = {},
+                                 const QString &spokenText = {}) = 0;
     // Cancel gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &title,
                              const QString &defaultAnswer) = 0;

@@ -69,10 +69,10 @@ void PacingTimer::armForDeadline() {
         return;
     }
     const auto whole = duration_cast<seconds>(left);
-    itimerspec spec{};
-    spec.it_value.tv_sec = time_t(whole.count());
-    spec.it_value.tv_nsec = long((left - whole).count());
-    ::timerfd_settime(timerFd_, 0, &spec, nullptr);
+    itimerspec due{};
+    due.it_value.tv_sec = time_t(whole.count());
+    due.it_value.tv_nsec = long((left - whole).count());
+    ::timerfd_settime(timerFd_, 0, &due, nullptr);
     wake_->setEnabled(true);
 }
 

@@ -9,14 +9,19 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 
 MsgResult QtDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
-                                const QString &title) {
+                                const QString &title, const QString &spokenText) {
     QMessageBox box(QApplication::activeWindow());
     setTitleAsGiven(box, title.isEmpty() ? appTitle() : title);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
+    // A screen reader reads the box's label by its name.
+    if (auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        label && !spokenText.isEmpty())
+        label->setAccessibleName(spokenText);
     switch (icon) {
     case MsgIcon::None:
         box.setIcon(QMessageBox::NoIcon);

@@ -12,7 +12,7 @@ class QtDialogs : public Dialogs {
     explicit QtDialogs(ModalRunner &modal) : modal_(modal) {}
 
     MsgResult messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
-                         const QString &title) override;
+                         const QString &title, const QString &spokenText = {}) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
     void beep() override;

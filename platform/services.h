@@ -3,6 +3,7 @@
 
 #pragma once
 
+class Announcer;
 class Clock;
 class Dialogs;
 class FileSystem;
@@ -22,4 +23,5 @@ struct Services {
     Registry &registry;
     FileSystem &files;
     ProcessStarter &processes;
+    Announcer &announcer;
 };

@@ -51,8 +51,21 @@ TypingOrder::~TypingOrder() = default;
 bool TypingOrder::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Shortcut) {
         auto *button = qobject_cast<QAbstractButton *>(watched);
-        if (button && isOwnAccessKey(*button, *static_cast<QShortcutEvent *>(event)))
+        const auto &shortcut = *static_cast<QShortcutEvent *>(event);
+        if (button && isOwnAccessKey(*button, shortcut)) {
+            if (shortcut.key()[0].keyboardModifiers() & Qt::AltModifier) {
+                altUsedByAccessKey_ = true;
+                // The menu bar watches the application from Alt's press on;
+                // this filter must see the release first.
+                qApp->removeEventFilter(this);
+                qApp->installEventFilter(this);
+            }
             return clickNow(*button);
+        }
+    } else if (event->type() == QEvent::KeyRelease && altUsedByAccessKey_ &&
+               static_cast<QKeyEvent *>(event)->key() == Qt::Key_Alt) {
+        altUsedByAccessKey_ = false;
+        return true;
     } else if (event->type() == QEvent::KeyPress) {
         if (const auto *box = qobject_cast<QMessageBox *>(watched)) {
             if (QAbstractButton *button = letterButton(*box, *static_cast<QKeyEvent *>(event))) {

@@ -3,6 +3,7 @@
 
 #include "progress/frm_progress.h"
 
+#include "platform/announcer.h"
 #include "platform/shown_text.h"
 #include "progress/knowledge_model.h"
 #include "progress/progress_texts.h"
@@ -85,8 +86,8 @@ void fitToScreen(QScrollArea &scroll) {
 } // namespace
 
 frmProgress::frmProgress(PlayerHistory history, Knowledge knowledge, const QString &playerName,
-                         const QDateTime &now, QWidget *parent)
-    : QDialog(parent), history_(std::move(history)), now_(now) {
+                         const QDateTime &now, Announcer &announcer, QWidget *parent)
+    : QDialog(parent), announcer_(announcer), history_(std::move(history)), now_(now) {
     setObjectName(QStringLiteral("frmProgress"));
     setTitleAsGiven(*this, progressTitle(playerName));
     createControls(std::move(knowledge));
@@ -184,7 +185,12 @@ void frmProgress::createControls(Knowledge knowledge) {
     });
     // Keys and the wheel change the period as well as clicks do.
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmProgress::cboPeriod_Click);
-    connect(picScores, &ScoreChart::currentChanged, this, &frmProgress::showGame);
+    // The chart keeps the focus while the keys pick a game, so the game is
+    // told, not just described.
+    connect(picScores, &ScoreChart::currentChanged, this, [this](int game) {
+        showGame(game);
+        announcer_.announce(*picScores, lblGame->text());
+    });
 }
 
 void frmProgress::cboPeriod_Click() {

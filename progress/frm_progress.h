@@ -16,12 +16,14 @@ class WrongSumsModel;
 
 // The current player's scores over time and the sums that went wrong, for
 // the period chosen. Reads the player's history once, when made.
+class Announcer;
+
 class frmProgress : public QDialog {
     Q_OBJECT
 
   public:
     frmProgress(PlayerHistory history, Knowledge knowledge, const QString &playerName,
-                const QDateTime &now, QWidget *parent = nullptr);
+                const QDateTime &now, Announcer &announcer, QWidget *parent = nullptr);
 
     // Whether the window was closed to practise.
     bool practiseChosen() const { return practiseChosen_; }
@@ -31,6 +33,7 @@ class frmProgress : public QDialog {
     void createControls(Knowledge knowledge);
     void showGame(int game);
 
+    Announcer &announcer_;
     PlayerHistory history_;
     QDateTime now_;
     bool practiseChosen_ = false;

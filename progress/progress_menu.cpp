@@ -15,7 +15,8 @@ void frmTables::mnuProgress_Click() {
     const QDateTime now = services_.clock.now();
     PlayerHistory history = readPlayerHistory(services_.store, section, now.date().year());
     Knowledge knowledge = keptKnowledge(services_.store, section, history.games);
-    frmProgress window(std::move(history), std::move(knowledge), PlayerName, now, this);
+    frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
+                       services_.announcer, this);
     services_.modal.runModal(window);
     if (window.practiseChosen())
         mnuPractise_Click();

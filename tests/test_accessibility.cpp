@@ -2,6 +2,7 @@
 // Copyright (C) 2026 The Quorvel developers
 
 #include "about/help_document.h"
+#include "platform/announcer.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_modal_runner.h"
 #include "support/drill_fixture.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QTimer>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -25,17 +27,16 @@ namespace {
 struct Told {
     QAccessible::Event type;
     QObject *object;
-    QString description;
+    // An object of the screen reader's alone, which a control announces through.
+    QAccessibleInterface *label;
 };
 std::vector<Told> told;
 
 void record(QAccessibleEvent *event) {
     // Only read what the event is about: asking for the interface of an
     // object that is being destroyed would resurrect it in Qt's cache.
-    QString description;
-    if (event->type() == QAccessible::DescriptionChanged)
-        description = event->accessibleInterface()->text(QAccessible::Description);
-    told.push_back({event->type(), event->object(), description});
+    told.push_back(
+        {event->type(), event->object(), event->object() ? nullptr : event->accessibleInterface()});
 }
 
 // The roles a player meets and a screen reader has to put a name to.
@@ -148,6 +149,22 @@ class TestAccessibility : public QObject {
         QVERIFY2(found.isEmpty(), qPrintable(found.join("; ")));
     }
 
+    // A screen reader reads the line the caret moves to.
+    void helpDocumentHasACaretTheArrowKeysMove() {
+        WindowFixture fx;
+        fx.start().show();
+        fx.files.files[helpDocumentPath(fx.files)] = "{\\rtf1 First line\\par Second line\\par}";
+        QString line;
+        openFromHelpMenu(fx, "mnuHelpContents", [&line](frmAbout &window) {
+            auto *document = window.findChild<QTextBrowser *>("rtbContents");
+            QTest::keyClick(document, Qt::Key_Down);
+            QTextCursor caret = document->textCursor();
+            caret.select(QTextCursor::LineUnderCursor);
+            line = caret.selectedText();
+        });
+        QCOMPARE(line, "Second line");
+    }
+
     void progressWindowIsNamedAndItsGridHasHeaders() {
         WindowFixture fx;
         fx.start().show();
@@ -192,24 +209,51 @@ class TestAccessibility : public QObject {
         QCOMPARE(role, QAccessible::AlertMessage);
     }
 
-    void eachSumIsAnnounced() {
+    void greetingSumsAndOutcomesAreAnnounced() {
         DrillFixture fx;
         fx.startActive();
         // The same sum twice running must be heard twice.
         fx.scriptSum(1, 1, 8);
         fx.scriptSum(1, 1, 8);
         fx.scriptSum(1, 1, 3);
-        told.clear();
+        fx.scriptSum(1, 1, 3);
         fx.newGame({7});
         fx.tick();
         fx.type("0");
         fx.enter();
-        QStringList spoken;
+        fx.type("21");
+        fx.enter();
+        QCOMPARE(fx.announcer.spoken,
+                 QStringList({"Hi Sam, I hope you're ready to play ...", "Sum 1 of 10: 7 times 8",
+                              "Time's up, 7 times 8 is 56. Sum 2 of 10: 7 times 8",
+                              "Wrong, 7 times 8 is 56. Sum 3 of 10: 7 times 3",
+                              "Right! Sum 4 of 10: 7 times 3"}));
+        QCOMPARE(fx.announcer.controls.value(1), "txtAnswer");
+    }
+
+    // What a screen reader hears: a focus move to a label it has not met,
+    // under the control the news is about; the keyboard focus stays put.
+    void announcementIsAFocusMoveToANewLabel() {
+        DrillFixture fx;
+        fx.startActive();
+        fx.newGame({7});
+        told.clear();
+        QLineEdit *box = fx.answerBox();
+        ScreenReaderAnnouncer announcer;
+        announcer.announce(*box, "Right!");
+        announcer.announce(*box, "Right!");
+        std::vector<QAccessibleInterface *> labels;
         for (const Told &event : told)
-            if (event.type == QAccessible::DescriptionChanged && event.object == fx.answerBox())
-                spoken << event.description;
-        QCOMPARE(spoken, QStringList({"Sum 1 of 10: 7 times 8", "Sum 2 of 10: 7 times 8",
-                                      "Sum 3 of 10: 7 times 3"}));
+            if (event.type == QAccessible::Focus && event.label)
+                labels.push_back(event.label);
+        QCOMPARE(labels.size(), 2u);
+        QVERIFY(labels[0] != labels[1]);
+        for (QAccessibleInterface *label : labels) {
+            QCOMPARE(label->text(QAccessible::Name), "Right!");
+            QCOMPARE(label->role(), QAccessible::StaticText);
+            QCOMPARE(label->parent()->object(), box);
+        }
+        QVERIFY(box->hasFocus());
     }
 };
 

@@ -4,8 +4,10 @@
 #include "drill/answer_keys.h"
 #include "drill/answer_test.h"
 #include "drill/history_key.h"
+#include "drill/record_text.h"
 #include "drill/score.h"
 #include "drill/shown_date.h"
+#include "drill/sum_speech.h"
 #include "drill/table_list.h"
 #include "drill/transcript.h"
 #include "platform/clock_seeded_random.h"
@@ -142,6 +144,57 @@ class TestDrillRules : public QObject {
         QFETCH(bool, locked);
         QFETCH(KeyOutcome, outcome);
         QCOMPARE(answerKeyOutcome(keyAscii, locked), outcome);
+    }
+
+    // What is said as the next sum (6 x 4, the third of ten) comes up, at each pace.
+    void sumSpeechFitsThePace_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("pace");
+        QTest::addColumn<QString>("speech");
+        QTest::newRow("right, slow") << "56" << 7500 << "Right! Sum 3 of 10: 6 times 4";
+        QTest::newRow("right, fast") << "56" << 3000 << "Right! Sum 3 of 10: 6 times 4";
+        QTest::newRow("wrong, slow")
+            << " 54" << 7500 << "Wrong, 7 times 8 is 56. Sum 3 of 10: 6 times 4";
+        QTest::newRow("wrong, medium")
+            << "54" << 5000 << "Wrong, 7 times 8 is 56. Sum 3 of 10: 6 times 4";
+        QTest::newRow("wrong, 4 s") << "154" << 4000 << "Wrong, 7 times 8 is 56. 6 times 4";
+        QTest::newRow("wrong, fast") << "54" << 3000 << "Wrong: 56. 6 times 4";
+        QTest::newRow("blank, slow")
+            << " " << 7500 << "Time's up, 7 times 8 is 56. Sum 3 of 10: 6 times 4";
+        QTest::newRow("blank, fast") << " " << 3000 << "Time's up: 56. 6 times 4";
+        // No pace leaves time for less than the sum itself.
+        QTest::newRow("blank, no time") << " " << 100 << "6 times 4";
+    }
+    void sumSpeechFitsThePace() {
+        QFETCH(QString, answer);
+        QFETCH(int, pace);
+        QFETCH(QString, speech);
+        const Sum last{7, 8};
+        const QString said =
+            sumSpeech(AskedSum{last, outcomeOf(answer, last)}, {6, 4}, 3, 10, pace);
+        QCOMPARE(said, speech);
+    }
+
+    void recordForListening_data() {
+        QTest::addColumn<QString>("record");
+        QTest::addColumn<QString>("sentences");
+        QTest::newRow("wrong and out of time")
+            << "You have scored 8/10.\r\n\r\n  Sums\t\tCorrect\tYours\r\n"
+               "  7  x   8\t\t 56\t 54\r\n 12  x   4\t\t 48\t   \r\n"
+            << "You have scored 8/10.\n7 times 8 is 56: you said 54.\n"
+               "12 times 4 is 48: you ran out of time.";
+        QTest::newRow("all right") << "You have scored 10/10.\r\n\r\n"
+                                   << "You have scored 10/10.";
+        QTest::newRow("a line edited by hand")
+            << "You have scored 9/10.\r\n\r\n  Sums\t\tCorrect\tYours\r\nseven eights\r\n"
+            << "You have scored 9/10.\nseven eights";
+        QTest::newRow("not a game's record") << "hello\r\n"
+                                             << "hello\r\n";
+    }
+    void recordForListening() {
+        QFETCH(QString, record);
+        QFETCH(QString, sentences);
+        QCOMPARE(::recordForListening(record), sentences);
     }
 
     void tableListKeepsEveryBoxThatIsNotClear() {

@@ -385,7 +385,7 @@ class TestTranslations : public QObject {
         QTest::newRow("score and header translated")
             << "de"
             << "You have scored 9/10.\r\n\r\n" + header + sums
-            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine\r\n  7  ·  12\t\t 84\t "
+            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine Antwort\r\n  7  ·  12\t\t 84\t "
                "74\r\n";
         QTest::newRow("score line alone") << "de"
                                           << "You have scored 10/10.\r\n\r\n"

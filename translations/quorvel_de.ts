@@ -16,7 +16,7 @@
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>Deine</translation>
+        <translation>Deine Antwort</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -38,6 +38,16 @@
     <message>
         <source>You have scored %1/%2.</source>
         <translation>Dein Ergebnis: %1/%2.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 mal %2 ist %3: Deine Zeit war um.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 mal %2 ist %3: Du hast %4 gesagt.</translation>
     </message>
 </context>
 <context>
@@ -70,6 +80,42 @@
     </message>
 </context>
 <context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Falsch: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Falsch, %1 mal %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Zeit um: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Zeit um, %1 mal %2 ist %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Aufgabe %1 von %2: %3 mal %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 mal %2</translation>
+    </message>
+</context>
+<context>
     <name>Sums</name>
     <message>
         <source>x</source>
@@ -85,7 +131,7 @@
     </message>
     <message>
         <source>Made by</source>
-        <translation>Gemacht von</translation>
+        <translation>Entwickelt von</translation>
     </message>
     <message>
         <source>Quorvel developers</source>
@@ -129,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeminfo...</translation>
+        <translation>&amp;Systeminfo…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -181,11 +227,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Falsche oder zu späte Aufgaben</translation>
+        <translation>Falsch oder zu spät beantwortete Aufgaben</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Jedes Kästchen zählt, wie oft diese Aufgabe in den gezeigten Spielen falsch war: je dunkler, desto öfter. Spiele zählt die Spiele, in deren Aufzeichnung diese Reihe vorkommt. Eine Aufzeichnung behält nur die Aufgaben, die falsch waren; ein Spiel, in dem eine Reihe immer richtig war, wird also nicht mitgezählt.</translation>
+        <translation>Jedes Kästchen zählt, wie oft diese Aufgabe in den gezeigten Spielen falsch war: je dunkler, desto öfter. „Spiele“ zählt die Spiele, in deren Eintrag diese Reihe vorkommt. Ein Eintrag behält nur die Aufgaben, die falsch waren; ein Spiel, in dem eine Reihe immer richtig war, wird also nicht mitgezählt.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -209,7 +255,7 @@
     </message>
     <message>
         <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
-        <translation>%1 Spiele, %2 bis %3. Erstes %4, letztes %5, bestes %6, Durchschnitt %7.</translation>
+        <translation>%1 Spiele, vom %2 bis %3. Erstes Ergebnis %4, letztes %5, bestes %6, Durchschnitt %7.</translation>
     </message>
     <message>
         <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
@@ -217,11 +263,11 @@
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 Aufzeichnung konnte nicht gelesen werden.</translation>
+        <translation>1 Eintrag konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 Aufzeichnungen konnten nicht gelesen werden.</translation>
+        <translation>%1 Einträge konnten nicht gelesen werden.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -238,12 +284,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1: in der Aufzeichnung von 1 Spiel</translation>
+        <translation>%1: im Eintrag von 1 Spiel</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1: in den Aufzeichnungen von %2 Spielen</translation>
+        <translation>%1: in den Einträgen von %2 Spielen</translation>
     </message>
     <message>
         <source>&amp;Practise these sums</source>
@@ -289,7 +335,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hallo PlayerName, bist du bereit zum Spielen ...</translation>
+        <translation>Hallo PlayerName, bist du bereit zum Spielen?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +379,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Optionen...</translation>
+        <translation>&amp;Optionen…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -376,21 +422,16 @@
         <translation>Wie heißt du?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Aufgabe %1 von %2: %3 mal %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Dein Ergebnis konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>You must select a table!</source>
-        <translation>Du musst eine Reihe auswählen!</translation>
+        <translation>Kreuze mindestens eine Reihe an!</translation>
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Das Spiel wurde auf Wunsch abgebrochen!</translation>
+        <translation>Du hast das Spiel abgebrochen.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
@@ -415,6 +456,14 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Deine Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Alle Reihen sind angekreuzt.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Keine Reihe ist angekreuzt.</translation>
     </message>
 </context>
 </TS>

@@ -11,12 +11,12 @@
     <message>
         <source>Correct</source>
         <extracomment>Column heading over the right answers; keep it short.</extracomment>
-        <translation>Solución</translation>
+        <translation>Correcta</translation>
     </message>
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>La tuya</translation>
+        <translation>Tu respuesta</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -38,6 +38,16 @@
     <message>
         <source>You have scored %1/%2.</source>
         <translation>Tu puntuación: %1/%2.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 por %2 son %3: se te acabó el tiempo.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 por %2 son %3: dijiste %4.</translation>
     </message>
 </context>
 <context>
@@ -70,6 +80,42 @@
     </message>
 </context>
 <context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>¡Bien!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Mal: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Mal, %1 por %2 son %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Se acabó el tiempo: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Se acabó el tiempo, %1 por %2 son %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Cuenta %1 de %2: %3 por %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 por %2</translation>
+    </message>
+</context>
+<context>
     <name>Sums</name>
     <message>
         <source>x</source>
@@ -85,7 +131,7 @@
     </message>
     <message>
         <source>Made by</source>
-        <translation>Hecho por</translation>
+        <translation>Creado por</translation>
     </message>
     <message>
         <source>Quorvel developers</source>
@@ -129,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Sistema...</translation>
+        <translation>&amp;Sistema…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -289,7 +335,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hola PlayerName, ¿tienes ganas de jugar? ...</translation>
+        <translation>Hola PlayerName, ¿tienes ganas de jugar?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +379,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opciones...</translation>
+        <translation>&amp;Opciones…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -376,11 +422,6 @@
         <translation>¿Cómo te llamas?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Cuenta %1 de %2: %3 por %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>No se ha podido guardar tu puntuación.</translation>
     </message>
@@ -390,7 +431,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>¡Has cancelado la partida!</translation>
+        <translation>Has cancelado la partida.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
@@ -415,6 +456,14 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>No se han podido guardar tus ajustes.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Todas las tablas están marcadas.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>No hay ninguna tabla marcada.</translation>
     </message>
 </context>
 </TS>

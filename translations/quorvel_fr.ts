@@ -11,33 +11,43 @@
     <message>
         <source>Correct</source>
         <extracomment>Column heading over the right answers; keep it short.</extracomment>
-        <translation>Réponse</translation>
+        <translation>Bonne réponse</translation>
     </message>
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>La tienne</translation>
+        <translation>Ta réponse</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
         <extracomment>%1 is the player&apos;s name.</extracomment>
-        <translation>EXCELLENT, %1&#xa0;!</translation>
+        <translation>EXCELLENT, %1&#x202f;!</translation>
     </message>
     <message>
         <source>VERY GOOD, %1!</source>
-        <translation>TRÈS BIEN, %1&#xa0;!</translation>
+        <translation>TRÈS BIEN, %1&#x202f;!</translation>
     </message>
     <message>
         <source>NOT BAD, %1!</source>
-        <translation>PAS MAL, %1&#xa0;!</translation>
+        <translation>PAS MAL, %1&#x202f;!</translation>
     </message>
     <message>
         <source>CAN DO BETTER, %1!</source>
-        <translation>TU PEUX MIEUX FAIRE, %1&#xa0;!</translation>
+        <translation>TU PEUX MIEUX FAIRE, %1&#x202f;!</translation>
     </message>
     <message>
         <source>You have scored %1/%2.</source>
-        <translation>Ton score&#xa0;: %1/%2.</translation>
+        <translation>Ton score&#x202f;: %1/%2.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 fois %2 font %3&#xa0;: tu n’as pas eu le temps.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 fois %2 font %3&#xa0;: tu as dit %4.</translation>
     </message>
 </context>
 <context>
@@ -49,16 +59,16 @@
     </message>
     <message>
         <source>View Next?</source>
-        <translation>Voir la partie suivante&#xa0;?</translation>
+        <translation>Voir la partie suivante&#x202f;?</translation>
     </message>
     <message>
         <source>No history for %1!</source>
         <extracomment>%1 is the player&apos;s name.</extracomment>
-        <translation>Aucune partie pour %1&#xa0;!</translation>
+        <translation>Aucune partie pour %1&#x202f;!</translation>
     </message>
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
-        <translation>Cet enregistrement est trop long pour être affiché en entier&#xa0;: seul son début est affiché.</translation>
+        <translation>Cette fiche est trop longue pour être affichée en entier&#x202f;: seul son début est affiché.</translation>
     </message>
 </context>
 <context>
@@ -67,6 +77,42 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Juste&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Faux&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Faux, %1 fois %2 font %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Temps écoulé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Temps écoulé, %1 fois %2 font %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Calcul %1 sur %2&#xa0;: %3 fois %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 fois %2</translation>
     </message>
 </context>
 <context>
@@ -109,7 +155,7 @@
     </message>
     <message>
         <source>Warning: Quorvel is given as it is, without warranty of any kind. Use it at your own risk.</source>
-        <translation>Attention&#xa0;: Quorvel est fourni tel quel, sans aucune garantie. Son utilisation se fait à vos propres risques.</translation>
+        <translation>Attention&#x202f;: Quorvel est fourni tel quel, sans aucune garantie. Son utilisation se fait à vos propres risques.</translation>
     </message>
     <message>
         <source>Help</source>
@@ -117,7 +163,7 @@
     </message>
     <message>
         <source>Error loading Help screen!</source>
-        <translation>Impossible de charger l&apos;aide&#xa0;!</translation>
+        <translation>Impossible de charger l&apos;aide&#x202f;!</translation>
     </message>
     <message>
         <source>Help document</source>
@@ -129,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Système...</translation>
+        <translation>&amp;Système…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -140,15 +186,15 @@
     <name>frmProgress</name>
     <message>
         <source> Trend: steady.</source>
-        <translation> Tendance&#xa0;: stable.</translation>
+        <translation> Tendance&#x202f;: stable.</translation>
     </message>
     <message>
         <source> Trend: up about %1 points.</source>
-        <translation> Tendance&#xa0;: en hausse d&apos;environ %1 points.</translation>
+        <translation> Tendance&#x202f;: en hausse d&apos;environ %1 points.</translation>
     </message>
     <message>
         <source> Trend: down about %1 points.</source>
-        <translation> Tendance&#xa0;: en baisse d&apos;environ %1 points.</translation>
+        <translation> Tendance&#x202f;: en baisse d&apos;environ %1 points.</translation>
     </message>
     <message>
         <source>%1&apos;s Progress</source>
@@ -157,7 +203,7 @@
     </message>
     <message>
         <source>&amp;Show:</source>
-        <translation>&amp;Afficher&#xa0;:</translation>
+        <translation>&amp;Afficher&#x202f;:</translation>
     </message>
     <message>
         <source>Last 10 games</source>
@@ -181,11 +227,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Calculs faux ou trop lents</translation>
+        <translation>Calculs ratés ou hors délai</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Chaque case compte combien de fois ce calcul a été raté dans les parties affichées&#xa0;: plus elle est foncée, plus c&apos;est souvent. Parties compte les parties dont l&apos;enregistrement contient cette table. Un enregistrement ne garde que les calculs ratés&#xa0;: une partie où une table était toujours juste n&apos;est donc pas comptée.</translation>
+        <translation>Chaque case compte combien de fois ce calcul a été raté dans les parties affichées&#x202f;: plus elle est foncée, plus c&apos;est souvent. «&#x202f;Parties&#x202f;» compte les parties dont la fiche contient cette table. Une fiche ne garde que les calculs ratés&#x202f;: une partie où une table n&apos;a jamais été ratée n&apos;est donc pas comptée.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -205,7 +251,7 @@
     </message>
     <message>
         <source>1 game, on %1: %2.</source>
-        <translation>1 partie, le %1&#xa0;: %2.</translation>
+        <translation>1 partie, le %1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>%1 games, %2 to %3. First %4, last %5, best %6, average %7.</source>
@@ -213,15 +259,15 @@
     </message>
     <message>
         <source>Game %1 of %2: %3 %4, %5/%6 right (%7)</source>
-        <translation>Partie %1 sur %2&#xa0;: %3 %4, %5/%6 justes (%7)</translation>
+        <translation>Partie %1 sur %2&#x202f;: %3 %4, %5/%6 bonnes réponses (%7)</translation>
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 enregistrement n&apos;a pas pu être lu.</translation>
+        <translation>1 fiche n&apos;a pas pu être lue.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 enregistrements n&apos;ont pas pu être lus.</translation>
+        <translation>%1 fiches n&apos;ont pas pu être lues.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -238,12 +284,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1&#xa0;: dans l&apos;enregistrement d&apos;une partie</translation>
+        <translation>%1&#x202f;: dans la fiche d&apos;une partie</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1&#xa0;: dans les enregistrements de %2 parties</translation>
+        <translation>%1&#x202f;: dans les fiches de %2 parties</translation>
     </message>
     <message>
         <source>&amp;Practise these sums</source>
@@ -289,7 +335,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Salut PlayerName, à toi de jouer ...</translation>
+        <translation>Salut PlayerName, prêt à jouer&#x202f;?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -313,11 +359,11 @@
     </message>
     <message>
         <source>Correct: </source>
-        <translation>Juste&#xa0;: </translation>
+        <translation>Juste&#x202f;: </translation>
     </message>
     <message>
         <source>Wrong: </source>
-        <translation>Faux&#xa0;: </translation>
+        <translation>Faux&#x202f;: </translation>
     </message>
     <message>
         <source>&amp;Game</source>
@@ -333,7 +379,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Options...</translation>
+        <translation>&amp;Options…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -373,12 +419,7 @@
     </message>
     <message>
         <source>What is your name?</source>
-        <translation>Comment t&apos;appelles-tu&#xa0;?</translation>
-    </message>
-    <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Calcul %1 sur %2&#xa0;: %3 fois %4</translation>
+        <translation>Comment t&apos;appelles-tu&#x202f;?</translation>
     </message>
     <message>
         <source>Your score could not be saved.</source>
@@ -386,11 +427,11 @@
     </message>
     <message>
         <source>You must select a table!</source>
-        <translation>Tu dois choisir une table&#xa0;!</translation>
+        <translation>Tu dois cocher au moins une table&#x202f;!</translation>
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Partie annulée à ta demande&#xa0;!</translation>
+        <translation>Tu as annulé la partie.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
@@ -410,11 +451,19 @@
     </message>
     <message>
         <source>Your settings and scores cannot be saved this time: their file or folder cannot be changed, or the disk is full.</source>
-        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois&#xa0;: leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
+        <translation>Tes réglages et tes scores ne peuvent pas être enregistrés cette fois&#x202f;: leur fichier ou leur dossier ne peut pas être modifié, ou le disque est plein.</translation>
     </message>
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Tes réglages n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Toutes les tables sont cochées.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Aucune table n’est cochée.</translation>
     </message>
 </context>
 </TS>

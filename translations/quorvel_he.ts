@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>הציון שלך: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 כפול %2 זה %3: נגמר לך הזמן.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 כפול %2 זה %3: ענית %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -67,6 +77,42 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>נכון!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>לא נכון: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>לא נכון, %1 כפול %2 זה %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>נגמר הזמן: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>נגמר הזמן, %1 כפול %2 זה %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>תרגיל %1 מתוך %2: %3 כפול %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 כפול %2</translation>
     </message>
 </context>
 <context>
@@ -251,7 +297,7 @@
     </message>
     <message>
         <source>How well each sum is known</source>
-        <translation>כמה טוב כל תרגיל ידוע</translation>
+        <translation>עד כמה יודעים כל תרגיל</translation>
     </message>
     <message>
         <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
@@ -275,10 +321,12 @@
     </message>
     <message>
         <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
         <translation>נשאל פעם אחת, נכון %1, %2</translation>
     </message>
     <message>
         <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
         <translation>נשאל %1 פעמים, נכון %2, %3</translation>
     </message>
 </context>
@@ -378,11 +426,6 @@
         <translation>לא ניתן לקרוא את ההגדרות שלך, ולכן הפעם הן לא יישמרו.</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>תרגיל %1 מתוך %2: %3 כפול %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>לא ניתן היה לשמור את הציון שלך.</translation>
     </message>
@@ -413,6 +456,14 @@
     <message>
         <source>P&amp;ractise</source>
         <translation>ת&amp;רגול</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>כל לוחות הכפל מסומנים.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>אף לוח כפל אינו מסומן.</translation>
     </message>
 </context>
 </TS>

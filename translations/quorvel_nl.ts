@@ -16,7 +16,7 @@
     <message>
         <source>Yours</source>
         <extracomment>Column heading over the player&apos;s answers; keep it short.</extracomment>
-        <translation>Jouw</translation>
+        <translation>Jouw antwoord</translation>
     </message>
     <message>
         <source>EXCELLENT, %1!</source>
@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Je score: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 keer %2 is %3: je tijd was om.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 keer %2 is %3: jij zei %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -58,7 +68,7 @@
     </message>
     <message>
         <source>This record is too long to show whole: only its start is shown.</source>
-        <translation>Deze vermelding is te lang om helemaal te tonen: alleen het begin wordt getoond.</translation>
+        <translation>Dit verslag is te lang om helemaal te tonen: alleen het begin staat hier.</translation>
     </message>
 </context>
 <context>
@@ -67,6 +77,42 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Goed!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Fout: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Fout, %1 keer %2 is %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Tijd is om: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Tijd is om, %1 keer %2 is %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Som %1 van %2: %3 keer %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 keer %2</translation>
     </message>
 </context>
 <context>
@@ -129,7 +175,7 @@
     </message>
     <message>
         <source>&amp;System Info...</source>
-        <translation>&amp;Systeem...</translation>
+        <translation>&amp;Systeem…</translation>
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
@@ -181,11 +227,11 @@
     </message>
     <message>
         <source>Sums answered wrong or not in time</source>
-        <translation>Sommen fout of te laat</translation>
+        <translation>Sommen fout of te laat beantwoord</translation>
     </message>
     <message>
         <source>Each square counts how often that sum went wrong in the games shown: the darker, the more often. Games counts the games whose record shows that table. A record keeps only the sums that went wrong, so a game in which a table was always right is not counted.</source>
-        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. Spellen telt de spellen waarvan de opslag die tafel bevat. De opslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
+        <translation>Elk vakje telt hoe vaak die som fout ging in de getoonde spellen: hoe donkerder, hoe vaker. ‘Spellen’ telt de spellen waarvan het verslag die tafel bevat. Een verslag bewaart alleen de sommen die fout gingen, dus een spel waarin een tafel steeds goed was, telt niet mee.</translation>
     </message>
     <message>
         <source>Games</source>
@@ -217,11 +263,11 @@
     </message>
     <message>
         <source>1 record could not be read.</source>
-        <translation>1 spel kon niet worden gelezen.</translation>
+        <translation>1 verslag kon niet worden gelezen.</translation>
     </message>
     <message>
         <source>%1 records could not be read.</source>
-        <translation>%1 spellen konden niet worden gelezen.</translation>
+        <translation>%1 verslagen konden niet worden gelezen.</translation>
     </message>
     <message>
         <source>never wrong</source>
@@ -238,12 +284,12 @@
     <message>
         <source>%1: in the record of 1 game</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;.</extracomment>
-        <translation>%1: in de opslag van 1 spel</translation>
+        <translation>%1: in het verslag van 1 spel</translation>
     </message>
     <message>
         <source>%1: in the records of %2 games</source>
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
-        <translation>%1: in de opslag van %2 spellen</translation>
+        <translation>%1: in de verslagen van %2 spellen</translation>
     </message>
     <message>
         <source>&amp;Practise these sums</source>
@@ -289,7 +335,7 @@
     <message>
         <source>Hi PlayerName, I hope you&apos;re ready to play ...</source>
         <extracomment>PlayerName stands for the player&apos;s name: keep it as it is.</extracomment>
-        <translation>Hoi PlayerName, ben je klaar om te spelen? ...</translation>
+        <translation>Hoi PlayerName, ben je klaar om te spelen?</translation>
     </message>
     <message>
         <source>Options</source>
@@ -333,7 +379,7 @@
     </message>
     <message>
         <source>&amp;Options...</source>
-        <translation>&amp;Opties...</translation>
+        <translation>&amp;Opties…</translation>
     </message>
     <message>
         <source>&amp;Speed</source>
@@ -345,7 +391,7 @@
     </message>
     <message>
         <source>&amp;Medium</source>
-        <translation>&amp;Gemiddeld</translation>
+        <translation>&amp;Normaal</translation>
     </message>
     <message>
         <source>&amp;Fast</source>
@@ -376,11 +422,6 @@
         <translation>Hoe heet je?</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Som %1 van %2: %3 keer %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Je score kon niet worden opgeslagen.</translation>
     </message>
@@ -390,7 +431,7 @@
     </message>
     <message>
         <source>Game cancelled by request!</source>
-        <translation>Het spel is gestopt op jouw verzoek!</translation>
+        <translation>Je hebt het spel gestopt.</translation>
     </message>
     <message>
         <source>&amp;Progress</source>
@@ -415,6 +456,14 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Je instellingen konden niet worden opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Alle tafels zijn aangevinkt.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Er is geen tafel aangevinkt.</translation>
     </message>
 </context>
 </TS>

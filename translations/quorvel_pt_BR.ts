@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>Sua pontuação: %1/%2.</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 vezes %2 é %3: o seu tempo acabou.</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 vezes %2 é %3: você disse %4.</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -67,6 +77,42 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>Certo!</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Errado: %1.</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>Errado, %1 vezes %2 é %3.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>Acabou o tempo: %1.</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>Acabou o tempo, %1 vezes %2 é %3.</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>Conta %1 de %2: %3 vezes %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 vezes %2</translation>
     </message>
 </context>
 <context>
@@ -275,10 +321,12 @@
     </message>
     <message>
         <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
         <translation>perguntada uma vez, certa %1, %2</translation>
     </message>
     <message>
         <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
         <translation>perguntada %1 vezes, certa %2, %3</translation>
     </message>
 </context>
@@ -378,11 +426,6 @@
         <translation>Não foi possível ler suas configurações, por isso elas não serão salvas desta vez.</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>Conta %1 de %2: %3 vezes %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>Não foi possível salvar sua pontuação.</translation>
     </message>
@@ -413,6 +456,14 @@
     <message>
         <source>P&amp;ractise</source>
         <translation>Pra&amp;ticar</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>Todas as tabuadas estão marcadas.</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>Nenhuma tabuada está marcada.</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,16 @@
         <source>You have scored %1/%2.</source>
         <translation>你的得分：%1/%2。</translation>
     </message>
+    <message>
+        <source>%1 times %2 is %3: you ran out of time.</source>
+        <extracomment>Read by a screen reader for a sum whose time ran out: %1 times %2 is %3.</extracomment>
+        <translation>%1 乘 %2 等于 %3：时间到了。</translation>
+    </message>
+    <message>
+        <source>%1 times %2 is %3: you said %4.</source>
+        <extracomment>Read by a screen reader for a sum answered wrongly: %1 times %2 is %3, %4 the answer given.</extracomment>
+        <translation>%1 乘 %2 等于 %3：你的回答是 %4。</translation>
+    </message>
 </context>
 <context>
     <name>History</name>
@@ -67,6 +77,42 @@
         <source>QT_LAYOUT_DIRECTION</source>
         <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>SumSpeech</name>
+    <message>
+        <source>Right!</source>
+        <extracomment>Spoken by a screen reader after a right answer.</extracomment>
+        <translation>答对了！</translation>
+    </message>
+    <message>
+        <source>Wrong: %1.</source>
+        <extracomment>Spoken after a wrong answer: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>答错了：%1。</translation>
+    </message>
+    <message>
+        <source>Wrong, %1 times %2 is %3.</source>
+        <translation>答错了，%1 乘 %2 等于 %3。</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up: %1.</source>
+        <extracomment>Spoken when a sum&apos;s time ran out: %1 times %2 is %3, the right answer.</extracomment>
+        <translation>时间到：%1。</translation>
+    </message>
+    <message>
+        <source>Time&apos;s up, %1 times %2 is %3.</source>
+        <translation>时间到，%1 乘 %2 等于 %3。</translation>
+    </message>
+    <message>
+        <source>Sum %1 of %2: %3 times %4</source>
+        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
+        <translation>第 %1 题，共 %2 题：%3 乘 %4</translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>The new sum alone, when there is no time to say more: %1 times %2.</extracomment>
+        <translation>%1 乘 %2</translation>
     </message>
 </context>
 <context>
@@ -275,10 +321,12 @@
     </message>
     <message>
         <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
         <translation>问过一次，答对 %1 次，%2</translation>
     </message>
     <message>
         <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
         <translation>问过 %1 次，答对 %2 次，%3</translation>
     </message>
 </context>
@@ -378,11 +426,6 @@
         <translation>无法读取你的设置，所以这次不会保存设置。</translation>
     </message>
     <message>
-        <source>Sum %1 of %2: %3 times %4</source>
-        <extracomment>Spoken by a screen reader: %1 is the sum&apos;s number in the game, %2 the number of sums, %3 and %4 the two factors.</extracomment>
-        <translation>第 %1 题，共 %2 题：%3 乘 %4</translation>
-    </message>
-    <message>
         <source>Your score could not be saved.</source>
         <translation>无法保存你的得分。</translation>
     </message>
@@ -413,6 +456,14 @@
     <message>
         <source>P&amp;ractise</source>
         <translation>练习(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Every table is ticked.</source>
+        <translation>所有乘法表都已选中。</translation>
+    </message>
+    <message>
+        <source>No table is ticked.</source>
+        <translation>没有选中任何乘法表。</translation>
     </message>
 </context>
 </TS>

@@ -109,7 +109,11 @@ def install(build_dir, prefix):
     return os.path.join(prefix, "games", "quorvel")
 
 
-def play(x, screenshot, scale, games, progress_screenshot, texts):
+def thread_count(pid):
+    return len(os.listdir(f"/proc/{pid}/task"))
+
+
+def play(x, pid, screenshot, scale, games, progress_screenshot, texts):
     main = x.wait_for("Quorvel", dialog=False)
     width, _ = x.size(main)
     assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
@@ -157,6 +161,7 @@ def play(x, screenshot, scale, games, progress_screenshot, texts):
     x.keys(progress, "Escape")
     x.wait_gone(progress)
 
+    threads_before_help = thread_count(pid)
     x.keys(main, "alt+" + texts.key("frmTables", "&Help"), texts.key("frmTables", "&Contents"))
     help_window = x.wait_for(title_pattern(texts("frmAbout", "Help")), dialog=True)
     x.keys(help_window, "Escape")
@@ -164,6 +169,12 @@ def play(x, screenshot, scale, games, progress_screenshot, texts):
         x.wait_gone(help_window, timeout=3)
     except AssertionError:
         raise AssertionError("the help window did not close; did the help document fail to load?")
+    # Threads that drew the document's pictures must not idle on after it.
+    deadline = time.monotonic() + 3
+    while thread_count(pid) > threads_before_help:
+        assert time.monotonic() < deadline, \
+            f"{thread_count(pid) - threads_before_help} threads outlived the help document"
+        time.sleep(0.1)
 
     x.keys(main, "ctrl+x")
 
@@ -228,7 +239,7 @@ def main():
                 env["LOCPATH"] = locales
             game = subprocess.Popen([program], env=env, stdout=log, stderr=subprocess.STDOUT)
             try:
-                play(x, args.screenshot and os.path.abspath(args.screenshot), args.scale,
+                play(x, game.pid, args.screenshot and os.path.abspath(args.screenshot), args.scale,
                      args.history + 1,
                      args.progress_screenshot and os.path.abspath(args.progress_screenshot),
                      Texts(args.lang))

@@ -75,7 +75,7 @@ struct StoreWindow : DrillFixture {
     // Makes the window and runs start-up; the fake dialogs type this name.
     frmTables &startOnDisk(const QString &name) {
         window = std::make_unique<frmTables>(
-            Services{shown, disk, clock, random, modal, registry, files, processes});
+            Services{shown, disk, clock, random, modal, registry, files, processes, announcer});
         dialogs.inputAnswers.push_back(name);
         window->Form_Load();
         return *window;

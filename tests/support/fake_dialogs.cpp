@@ -6,8 +6,8 @@
 #include <stdexcept>
 
 MsgResult FakeDialogs::messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
-                                  const QString &title) {
-    messages.push_back({text, buttons, icon, title});
+                                  const QString &title, const QString &spokenText) {
+    messages.push_back({text, buttons, icon, title, spokenText});
     if (whileMessageShown)
         whileMessageShown(messages.back());
     if (!messageAnswers.empty()) {

@@ -19,6 +19,7 @@ class FakeDialogs : public Dialogs {
         MsgButtons buttons;
         MsgIcon icon;
         QString title;
+        QString spokenText;
     };
     struct Prompt {
         QString prompt;
@@ -27,7 +28,7 @@ class FakeDialogs : public Dialogs {
     };
 
     MsgResult messageBox(const QString &text, MsgButtons buttons, MsgIcon icon,
-                         const QString &title) override;
+                         const QString &title, const QString &spokenText = {}) override;
     QString inputBox(const QString &prompt, const QString &title,
                      const QString &defaultAnswer) override;
     void beep() override { ++beeps; }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/frm_tables.h"
+#include "fake_announcer.h"
 #include "fake_clock.h"
 #include "fake_dialogs.h"
 #include "fake_file_system.h"
@@ -28,11 +29,12 @@ struct WindowFixture {
     FakeRegistry registry;
     FakeFileSystem files;
     FakeProcessStarter processes;
+    FakeAnnouncer announcer;
     std::unique_ptr<frmTables> window;
 
     frmTables &make() {
         window = std::make_unique<frmTables>(
-            Services{dialogs, store, clock, random, modal, registry, files, processes});
+            Services{dialogs, store, clock, random, modal, registry, files, processes, announcer});
         return *window;
     }
     // Makes the window and runs start-up with this name typed at the prompt.
