@@ -29,7 +29,7 @@ frmTables::frmTables(Services services, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(appTitle());
-    setWindowIcon(programIcon());
+    setWindowIcon(builtInProgramIcon());
     setFont(windowFont());
     createControls();
     createMenus();
