@@ -7,6 +7,7 @@
 #include "platform/app_info.h"
 #include "platform/fonts.h"
 #include "platform/program_icon.h"
+#include "progress/knowledge.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -39,6 +40,8 @@ frmTables::frmTables(Services services, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+frmTables::~frmTables() = default;
+
 GameState frmTables::gameState() const {
     return {PlayerName, MaxSums, Correct, Wrong, NumberOfSums, GameInProgress, WrongAnswers};
 }
@@ -60,6 +63,7 @@ void frmTables::connectEvents() {
     connect(mnuSpeedMedium, &QAction::triggered, this, &frmTables::mnuSpeedMedium_Click);
     connect(mnuSpeedFast, &QAction::triggered, this, &frmTables::mnuSpeedFast_Click);
     connect(mnuNewGame, &QAction::triggered, this, &frmTables::mnuNewGame_Click);
+    connect(mnuPractise, &QAction::triggered, this, &frmTables::mnuPractise_Click);
     connect(mnuCancelGame, &QAction::triggered, this, &frmTables::mnuCancelGame_Click);
     connect(&tmrSpeed, &PacingTimer::timeout, this, &frmTables::tmrSpeed_Timer);
     txtAnswer->setKeyPressHandler([this](int &keyAscii) { txtAnswer_KeyPress(keyAscii); });

@@ -10,9 +10,12 @@
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 #include <optional>
+#include <vector>
 
 class AnswerBox;
+class Knowledge;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -43,6 +46,7 @@ class frmTables : public QMainWindow {
 
   public:
     explicit frmTables(Services services, QWidget *parent = nullptr);
+    ~frmTables() override;
 
     GameState gameState() const;
 
@@ -80,6 +84,8 @@ class frmTables : public QMainWindow {
 
     // The game (drill/).
     void mnuNewGame_Click();
+    // A game whose sums favour those the player does not know yet.
+    void mnuPractise_Click();
     void mnuCancelGame_Click();
     void tmrSpeed_Timer();
     void txtAnswer_KeyPress(int &keyAscii);
@@ -95,8 +101,10 @@ class frmTables : public QMainWindow {
     void openHelpWindow(const QString &tag);
     void SetSpeed();
     // The sum marked last, if any, is spoken with the new one.
-    void NextSum(const std::optional<MarkedSum> &marked = std::nullopt);
-    MarkedSum MarkAnswer();
+    void NextSum(const std::optional<AskedSum> &marked = std::nullopt);
+    AskedSum MarkAnswer();
+    // What New Game does; a practice game draws from what the player knows.
+    void startGame(bool practice);
     void EndGame();
     bool saveFinishedGame();
 
@@ -119,6 +127,10 @@ class frmTables : public QMainWindow {
     QString WrongAnswers;
     // The record of a game whose score message is still open.
     std::optional<QString> unsavedRecord_;
+    // Every sum of the game as it was marked, for what is kept of the player's sums.
+    std::vector<AskedSum> sumsAsked_;
+    // What the player knew when a practice game began; none in other games.
+    std::unique_ptr<Knowledge> practiceKnowledge_;
 
     // Controls directly on the window.
     QLabel *lblWelcome = nullptr;
@@ -155,6 +167,7 @@ class frmTables : public QMainWindow {
     QAction *mnuSpeedFast = nullptr;
     QAction *mnuHistory = nullptr;
     QAction *mnuProgress = nullptr;
+    QAction *mnuPractise = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuHelpAbout = nullptr;

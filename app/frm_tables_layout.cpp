@@ -235,6 +235,9 @@ void frmTables::createMenus() {
         item(mnuGame, "mnuHistory", tr("&View History"), QKeySequence(Qt::CTRL | Qt::Key_H));
     mnuProgress =
         item(mnuGame, "mnuProgress", progressCaption(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    // Like New Game, it can always start a game.
+    mnuPractise =
+        item(mnuGame, "mnuPractise", practiseCaption(), QKeySequence(Qt::CTRL | Qt::Key_R));
     separator(mnuGame, "mnuSep3");
     mnuExit = item(mnuGame, "mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 

@@ -117,7 +117,7 @@ LearningResult learn(ChildMemory memory, ChildClock clock, SumDrawing &drawing,
                 game.push_back({sum, Outcome::Wrong});
             } else {
                 clock.pass(settings.secondsAllowed);
-                game.push_back({sum, Outcome::TimedOut});
+                game.push_back({sum, Outcome::OutOfTime});
             }
         }
         sums += settings.sumsPerGame;

@@ -31,11 +31,12 @@ void frmTables::txtAnswer_GotFocus() {
     txtAnswer->setSelection(0, int(txtAnswer->text().size()));
 }
 
-MarkedSum frmTables::MarkAnswer() {
+AskedSum frmTables::MarkAnswer() {
     const QString answer = txtAnswer->text();
     const int table = lblNum1->text().toInt();
     const int multiplier = lblNum2->text().toInt();
     const Outcome outcome = outcomeOf(answer, {table, multiplier});
+    sumsAsked_.push_back({{table, multiplier}, outcome});
     if (outcome == Outcome::Right) {
         ++Correct;
         lblCorrect->setText(correctCaption(Correct));
@@ -47,5 +48,5 @@ MarkedSum frmTables::MarkAnswer() {
     // Losing the focus here means the next sum's focus selects its blank.
     txtAnswer->setEnabled(false);
     txtAnswer->setEnabled(true);
-    return {{table, multiplier}, outcome};
+    return sumsAsked_.back();
 }

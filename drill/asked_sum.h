@@ -9,7 +9,7 @@ struct Sum {
     bool operator==(const Sum &) const = default;
 };
 
-enum class Outcome { Right, Wrong, TimedOut };
+enum class Outcome { Right, Wrong, OutOfTime };
 
 // One sum of a game as it was marked. The record keeps only the wrong ones,
 // and not whether the time ran out.

@@ -12,6 +12,7 @@
 #include "history/history_text.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "progress/kept_knowledge.h"
 
 #include <QAction>
 #include <QFrame>
@@ -44,6 +45,10 @@ bool frmTables::saveFinishedGame() {
     if (!unsavedRecord_)
         return true;
     const QString record = *std::exchange(unsavedRecord_, std::nullopt);
+    const QString section = historySection(PlayerName);
     // Keyed by the moment the player closed the score message.
-    return addRecord(services_.store, historySection(PlayerName), services_.clock.now(), record);
+    const QDateTime now = services_.clock.now();
+    return addRecord(services_.store, section, now, record,
+                     addingGame(services_.store, section, std::exchange(sumsAsked_, {}),
+                                now.date().toJulianDay()));
 }

@@ -48,11 +48,12 @@ std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear) {
 }
 
 bool addRecord(SettingsBackend &store, const QString &section, const QDateTime &when,
-               const QString &record) {
+               const QString &record, const KnowledgeUpdate &update) {
     // A minute of records in a row is no one's play: more is a hand-made store.
     constexpr int secondsTried = 60;
     for (int later = 0; later < secondsTried; ++later) {
-        switch (store.insert(section, historyKey(when.addSecs(later)), record)) {
+        switch (
+            store.insertWithKnowledge(section, historyKey(when.addSecs(later)), record, update)) {
         case SettingsBackend::Insertion::Added:
             return true;
         case SettingsBackend::Insertion::Failed:

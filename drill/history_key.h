@@ -3,12 +3,12 @@
 
 #pragma once
 
+#include "platform/settings_backend.h"
+
 #include <QDateTime>
 #include <QString>
 
 #include <optional>
-
-class SettingsBackend;
 
 // "06/12/26 14:03:09": always "/" and ":", whatever the regional separators.
 QString historyKey(const QDateTime &when);
@@ -26,6 +26,8 @@ std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear);
 
 // Adds a record under the key of `when`, or of the first second after it
 // that the player has no record under: two copies of the program can end the
-// same player's games within one second. False when it could not be stored.
+// same player's games within one second. What is kept of the player's sums
+// is replaced, in the same transaction, by what `update` makes of it. False
+// when it could not be stored.
 bool addRecord(SettingsBackend &store, const QString &section, const QDateTime &when,
-               const QString &record);
+               const QString &record, const KnowledgeUpdate &update);

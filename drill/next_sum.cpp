@@ -7,9 +7,11 @@
 #include "drill/answer_box.h"
 #include "drill/table_list.h"
 #include "platform/announcer.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/on_screen.h"
 #include "platform/random_source.h"
+#include "progress/practice_draw.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -19,7 +21,7 @@ namespace {
 constexpr int multiplierCount = 15;
 }
 
-void frmTables::NextSum(const std::optional<MarkedSum> &marked) {
+void frmTables::NextSum(const std::optional<AskedSum> &marked) {
     tmrSpeed.stop();
     if (NumberOfSums == MaxSums) {
         EndGame();
@@ -39,8 +41,18 @@ void frmTables::NextSum(const std::optional<MarkedSum> &marked) {
 
     RandomSource &random = services_.random;
     random.reseed();
-    lblNum1->setText(QString::number(TableList[drawPosition(random.next(), tablesTicked)]));
-    lblNum2->setText(QString::number(drawPosition(random.next(), multiplierCount)));
+    if (practiceKnowledge_) {
+        // A ticked table is always one of the grid's, so there is always a sum.
+        const Sum sum =
+            drawPracticeSum(std::span(TableList.constData() + 1, tablesTicked), *practiceKnowledge_,
+                            sumsAsked_, services_.clock.now().date().toJulianDay(), random)
+                .value();
+        lblNum1->setText(QString::number(sum.table));
+        lblNum2->setText(QString::number(sum.multiplier));
+    } else {
+        lblNum1->setText(QString::number(TableList[drawPosition(random.next(), tablesTicked)]));
+        lblNum2->setText(QString::number(drawPosition(random.next(), multiplierCount)));
+    }
     txtAnswer->setText(QStringLiteral(" "));
     // A box that keeps the focus (New Game during a game) gets no focus event,
     // and its blank must still be selected so the first digit replaces it.

@@ -7,7 +7,10 @@
 #include "drill/answer_box.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
+#include "history/history_text.h"
+#include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "progress/kept_knowledge.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -20,6 +23,14 @@
 #include <algorithm>
 
 void frmTables::mnuNewGame_Click() {
+    startGame(false);
+}
+
+void frmTables::mnuPractise_Click() {
+    startGame(true);
+}
+
+void frmTables::startGame(bool practice) {
     // A greyed box alone does not make a game.
     const bool anyTicked = std::any_of(chkTimes.begin(), chkTimes.end(), [](const QCheckBox *box) {
         return box->checkState() == Qt::Checked;
@@ -52,6 +63,12 @@ void frmTables::mnuNewGame_Click() {
     fraSum->show();
     WrongAnswers = transcriptHeader;
     GameInProgress = true;
+    sumsAsked_.clear();
+    practiceKnowledge_ =
+        practice
+            ? std::make_unique<Knowledge>(keptKnowledge(services_.store, historySection(PlayerName),
+                                                        services_.clock.now().date().toJulianDay()))
+            : nullptr;
 
     SetSpeed();
     NextSum();

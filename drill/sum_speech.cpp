@@ -17,7 +17,7 @@ QString number(int value) {
     return QString::number(value);
 }
 
-QString outcomeSpeech(const MarkedSum &last, bool brief) {
+QString outcomeSpeech(const AskedSum &last, bool brief) {
     const Sum &sum = last.sum;
     const QString product = number(sum.table * sum.multiplier);
     switch (last.outcome) {
@@ -61,7 +61,7 @@ Outcome outcomeOf(const QString &answer, const Sum &sum) {
     return trimBlanks(answer).isEmpty() ? Outcome::OutOfTime : Outcome::Wrong;
 }
 
-QString sumSpeech(const std::optional<MarkedSum> &last, const Sum &next, int number, int count,
+QString sumSpeech(const std::optional<AskedSum> &last, const Sum &next, int number, int count,
                   int millisecondsAllowed) {
     //: Spoken by a screen reader: %1 is the sum's number in the game, %2 the number of sums,
     //: %3 and %4 the two factors.

@@ -3,21 +3,11 @@
 
 #pragma once
 
+#include "drill/asked_sum.h"
+
 #include <QString>
 
 #include <optional>
-
-enum class Outcome { Right, Wrong, OutOfTime };
-
-struct Sum {
-    int table;
-    int multiplier;
-};
-
-struct MarkedSum {
-    Sum sum;
-    Outcome outcome;
-};
 
 // How an answer went: right, wrong, or none given (a blank box).
 Outcome outcomeOf(const QString &answer, const Sum &sum);
@@ -25,5 +15,5 @@ Outcome outcomeOf(const QString &answer, const Sum &sum);
 // What a screen reader says as sum `number` of `count` comes up: how the
 // last one went, then the new sum. Longer than the time allowed, it is cut
 // down, the new sum kept whole to the end.
-QString sumSpeech(const std::optional<MarkedSum> &last, const Sum &next, int number, int count,
+QString sumSpeech(const std::optional<AskedSum> &last, const Sum &next, int number, int count,
                   int millisecondsAllowed);

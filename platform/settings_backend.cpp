@@ -38,3 +38,14 @@ SettingsBackend::Insertion SettingsBackend::insert(const QString &section, const
         return Insertion::KeyTaken;
     return write(section, {{key, value}}) ? Insertion::Added : Insertion::Failed;
 }
+
+std::vector<SumKnowledge> SettingsBackend::readKnowledge(const QString &) {
+    return {};
+}
+
+SettingsBackend::Insertion SettingsBackend::insertWithKnowledge(const QString &section,
+                                                                const QString &key,
+                                                                const QString &value,
+                                                                const KnowledgeUpdate &) {
+    return insert(section, key, value);
+}

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/sum_knowledge.h"
+
 #include <QByteArrayView>
 #include <QString>
 
@@ -12,6 +14,9 @@
 #include <vector>
 
 using SettingPairs = std::vector<std::pair<QString, QString>>;
+// Makes what is to be kept of a player's sums from what is kept now.
+using KnowledgeUpdate =
+    std::function<std::vector<SumKnowledge>(const std::vector<SumKnowledge> &kept)>;
 
 // Where the settings of one application live: sections of key/value texts,
 // each section listed in the order its keys were first written. Section and
@@ -45,6 +50,18 @@ class SettingsBackend {
     // Stores the pair only where the section has no such key yet, checked and
     // written in one step where the store allows, so two copies cannot both add it.
     virtual Insertion insert(const QString &section, const QString &key, const QString &value);
+
+    // What is kept of the sums of the player whose history is `section`
+    // (matched as sections are), in no particular order; empty when nothing
+    // is kept or it cannot be read. A store that keeps none gives nothing.
+    virtual std::vector<SumKnowledge> readKnowledge(const QString &section);
+    // As insert, and when the pair is added, what is kept of the player's
+    // sums is replaced, in the same transaction, by what `update` makes of
+    // what is kept at that moment: two copies can both end a game and lose
+    // nothing. `update` may read the store. A store that keeps no knowledge
+    // adds the pair alone.
+    virtual Insertion insertWithKnowledge(const QString &section, const QString &key,
+                                          const QString &value, const KnowledgeUpdate &update);
     // Why what is written may not be kept, as far as can be told without
     // writing: a read could not reach what the store holds (a lock held too
     // long, or no plain file in its place), so a value read as missing may be

@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <condition_variable>
 #include <mutex>
 
@@ -26,7 +27,7 @@ namespace {
 // Every table the program keeps in its file. A file holding any other table
 // belongs to another program, or to a later version of this one, and is never
 // written to.
-constexpr std::array ourTables{"settings"};
+constexpr std::array ourTables{"settings", "knowledge"};
 
 // The names in matching form (see matching_form.h) make matching ignore
 // letter case in every script, which SQLite's own NOCASE does only for ASCII.
@@ -43,6 +44,30 @@ constexpr const char *createTable = "CREATE TABLE IF NOT EXISTS settings ("
                                     // Lists a section in its order without sorting it.
                                     "CREATE INDEX IF NOT EXISTS settings_by_section"
                                     " ON settings (section_match)";
+
+// What is known of each sum a player was asked, by the player's history
+// section in matching form, so that it matches the same player as the history.
+constexpr const char *createKnowledgeTable =
+    "CREATE TABLE IF NOT EXISTS knowledge ("
+    " section TEXT NOT NULL,"
+    " section_match TEXT NOT NULL,"
+    " times_table INTEGER NOT NULL,"
+    " multiplier INTEGER NOT NULL,"
+    " asked INTEGER NOT NULL,"
+    " answered_right INTEGER NOT NULL,"
+    " answered_wrong INTEGER NOT NULL,"
+    " timed_out INTEGER NOT NULL,"
+    " last_asked_day INTEGER NOT NULL,"
+    " box INTEGER NOT NULL,"
+    " PRIMARY KEY (section_match, times_table, multiplier))";
+constexpr const char *selectKnowledge =
+    "SELECT times_table, multiplier, asked, answered_right, answered_wrong, timed_out,"
+    " last_asked_day, box FROM knowledge WHERE section_match = ?1";
+constexpr const char *deleteKnowledge = "DELETE FROM knowledge WHERE section_match = ?1";
+constexpr const char *insertKnowledge =
+    "INSERT OR REPLACE INTO knowledge (section, section_match, times_table, multiplier, asked,"
+    " answered_right, answered_wrong, timed_out, last_asked_day, box)"
+    " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 
 // An overwrite keeps the row, so the entry keeps its place in the order.
 constexpr const char *upsert =
@@ -101,6 +126,7 @@ class Statement {
     }
     void bind(int index, qsizetype number) { sqlite3_bind_int64(stmt_, index, number); }
     int step() { return sqlite3_step(stmt_); }
+    bool isInteger(int index) { return sqlite3_column_type(stmt_, index) == SQLITE_INTEGER; }
     void reset() { sqlite3_reset(stmt_); }
     QString column(int index) { return QString::fromUtf8(bytes(index)); }
     qsizetype number(int index) { return qsizetype(sqlite3_column_int64(stmt_, index)); }
@@ -677,4 +703,95 @@ int SqliteStore::writeRows(const std::vector<Row> &rows, const char *sql) {
     if (found == Layout::Foreign)
         layout_ = found;
     return -1;
+}
+
+std::vector<SumKnowledge> SqliteStore::readKnowledge(const QString &section) {
+    std::vector<SumKnowledge> kept;
+    if (!db_)
+        return kept;
+    Statement query(db_, selectKnowledge);
+    if (!query.ok())
+        return kept; // no such table yet
+    query.bind(1, matchOf(section));
+    while (noteRead(query.step()) == SQLITE_ROW) {
+        // A value edited into text or a fraction is no count.
+        bool whole = true;
+        for (int column = 0; column < 8; ++column)
+            whole = whole && query.isInteger(column);
+        if (!whole)
+            continue;
+        const auto count = [&query](int column) {
+            return int(std::clamp<qsizetype>(query.number(column), -1, INT_MAX));
+        };
+        kept.push_back({count(0), count(1), count(2), count(3), count(4), count(5),
+                        std::int64_t(query.number(6)), count(7)});
+    }
+    return kept;
+}
+
+SettingsBackend::Insertion SqliteStore::insertWithKnowledge(const QString &section,
+                                                            const QString &key,
+                                                            const QString &value,
+                                                            const KnowledgeUpdate &update) {
+    prepareWrite();
+    if (!db_ || !exec("BEGIN IMMEDIATE"))
+        return Insertion::Failed;
+    const Layout found = bringToCurrentLayout();
+    if (found != Layout::Current) {
+        exec("ROLLBACK");
+        if (found == Layout::Foreign)
+            layout_ = found;
+        return Insertion::Failed;
+    }
+    layout_ = Layout::Current;
+    // Knowledge that cannot be kept is rebuilt from the history, so it never stops a game.
+    exec(createKnowledgeTable);
+    // Read inside the transaction, so another copy's game is counted, and
+    // before the record is added, so this game is not counted twice.
+    const std::vector<SumKnowledge> rows = update(readKnowledge(section));
+    Statement record(db_, insertNew);
+    bool ok = record.ok();
+    if (ok) {
+        record.bind(1, section);
+        record.bind(2, key);
+        record.bind(3, value);
+        record.bind(4, matchingForm(section));
+        record.bind(5, matchingForm(key));
+        ok = record.step() == SQLITE_DONE;
+    }
+    if (ok && sqlite3_changes(db_) == 0) {
+        exec("ROLLBACK");
+        return Insertion::KeyTaken;
+    }
+    if (ok && writeKnowledge(section, rows) && exec("COMMIT")) {
+        lockedOut_ = false;
+        return Insertion::Added;
+    }
+    exec("ROLLBACK");
+    return Insertion::Failed;
+}
+
+bool SqliteStore::writeKnowledge(const QString &section, const std::vector<SumKnowledge> &rows) {
+    Statement clear(db_, deleteKnowledge);
+    Statement insert(db_, insertKnowledge);
+    // A table edited out of shape keeps no knowledge; the record is still saved.
+    if (!clear.ok() || !insert.ok())
+        return true;
+    clear.bind(1, matchingForm(section));
+    if (clear.step() != SQLITE_DONE)
+        return false;
+    for (const SumKnowledge &row : rows) {
+        insert.bind(1, section);
+        insert.bind(2, matchingForm(section));
+        int column = 3;
+        for (qsizetype number :
+             {qsizetype(row.table), qsizetype(row.multiplier), qsizetype(row.asked),
+              qsizetype(row.right), qsizetype(row.wrong), qsizetype(row.timedOut),
+              qsizetype(row.lastAsked), qsizetype(row.box)})
+            insert.bind(column++, number);
+        if (insert.step() != SQLITE_DONE)
+            return false;
+        insert.reset();
+    }
+    return true;
 }

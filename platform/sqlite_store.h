@@ -40,6 +40,9 @@ class SqliteStore : public SettingsBackend {
              const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
     Insertion insert(const QString &section, const QString &key, const QString &value) override;
+    std::vector<SumKnowledge> readKnowledge(const QString &section) override;
+    Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
+                                  const KnowledgeUpdate &update) override;
     Trouble trouble() override;
 
     // Both wait for the check of the file.
@@ -93,6 +96,8 @@ class SqliteStore : public SettingsBackend {
     void prepareWrite();
     bool replaced() const;
     void close();
+    // Within a transaction; false when a row could not be written.
+    bool writeKnowledge(const QString &section, const std::vector<SumKnowledge> &rows);
     bool exec(const char *sql);
     bool setDamagedFileAside();
     void salvage(const QString &damaged);

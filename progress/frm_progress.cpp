@@ -5,6 +5,7 @@
 
 #include "platform/announcer.h"
 #include "platform/shown_text.h"
+#include "progress/knowledge_model.h"
 #include "progress/progress_texts.h"
 #include "progress/score_chart.h"
 #include "progress/wrong_sums_model.h"
@@ -84,12 +85,12 @@ void fitToScreen(QScrollArea &scroll) {
 
 } // namespace
 
-frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
-                         Announcer &announcer, QWidget *parent)
+frmProgress::frmProgress(PlayerHistory history, Knowledge knowledge, const QString &playerName,
+                         const QDateTime &now, Announcer &announcer, QWidget *parent)
     : QDialog(parent), announcer_(announcer), history_(std::move(history)), now_(now) {
     setObjectName(QStringLiteral("frmProgress"));
     setTitleAsGiven(*this, progressTitle(playerName));
-    createControls();
+    createControls(std::move(knowledge));
     {
         const QSignalBlocker once(cboPeriod);
         cboPeriod->setCurrentIndex(int(std::size(periods)) - 1);
@@ -98,7 +99,7 @@ frmProgress::frmProgress(PlayerHistory history, const QString &playerName, const
     fitToScreen(*findChild<QScrollArea *>());
 }
 
-void frmProgress::createControls() {
+void frmProgress::createControls(Knowledge knowledge) {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
 
@@ -144,6 +145,23 @@ void frmProgress::createControls() {
     explanation->setText(wrongSumsExplanation());
     layout->addWidget(explanation);
 
+    layout->addWidget(heading(knowledgeHeading(), this));
+    grdKnowledge = new QTableView(this);
+    grdKnowledge->setObjectName(QStringLiteral("grdKnowledge"));
+    grdKnowledge->setModel(new KnowledgeModel(std::move(knowledge), this));
+    grdKnowledge->setAccessibleName(knowledgeHeading());
+    grdKnowledge->setAccessibleDescription(knowledgeExplanation());
+    grdKnowledge->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdKnowledge->setSelectionMode(QAbstractItemView::SingleSelection);
+    fitToContents(*grdKnowledge);
+    // Room for "99/99" in every square.
+    grdKnowledge->horizontalHeader()->setDefaultSectionSize(
+        grdKnowledge->fontMetrics().horizontalAdvance(QStringLiteral("99/99")) + 12);
+    layout->addWidget(grdKnowledge, 0, Qt::AlignLeft);
+    auto *knowledgeNote = paragraph(QStringLiteral("lblKnowledge"), this);
+    knowledgeNote->setText(knowledgeExplanation());
+    layout->addWidget(knowledgeNote);
+
     auto *scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setWidgetResizable(true);
@@ -153,11 +171,18 @@ void frmProgress::createControls() {
     QPushButton *close = buttons->addButton(closeCaption(), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setDefault(true);
+    QPushButton *practise =
+        buttons->addButton(practiseButtonCaption(), QDialogButtonBox::AcceptRole);
+    practise->setObjectName(QStringLiteral("cmdPractise"));
     auto *window = new QVBoxLayout(this);
     window->addWidget(scroll);
     window->addWidget(buttons);
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        practiseChosen_ = true;
+        accept();
+    });
     // Keys and the wheel change the period as well as clicks do.
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmProgress::cboPeriod_Click);
     // The chart keeps the focus while the keys pick a game, so the game is

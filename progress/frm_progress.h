@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "progress/knowledge.h"
 #include "progress/period.h"
 
 #include <QDialog>
@@ -21,17 +22,21 @@ class frmProgress : public QDialog {
     Q_OBJECT
 
   public:
-    frmProgress(PlayerHistory history, const QString &playerName, const QDateTime &now,
-                Announcer &announcer, QWidget *parent = nullptr);
+    frmProgress(PlayerHistory history, Knowledge knowledge, const QString &playerName,
+                const QDateTime &now, Announcer &announcer, QWidget *parent = nullptr);
+
+    // Whether the window was closed to practise.
+    bool practiseChosen() const { return practiseChosen_; }
 
   private:
     void cboPeriod_Click();
-    void createControls();
+    void createControls(Knowledge knowledge);
     void showGame(int game);
 
     Announcer &announcer_;
     PlayerHistory history_;
     QDateTime now_;
+    bool practiseChosen_ = false;
     std::vector<const PlayedGame *> shown_;
 
     QComboBox *cboPeriod = nullptr;
@@ -41,4 +46,5 @@ class frmProgress : public QDialog {
     QLabel *lblGame = nullptr;
     QTableView *grdWrongSums = nullptr;
     WrongSumsModel *wrongSums_ = nullptr;
+    QTableView *grdKnowledge = nullptr;
 };

@@ -103,7 +103,7 @@ void addGame(Knowledge &knowledge, std::span<const AskedSum> game, std::int64_t 
             ++sum.wrong;
             sum.box = 0;
             break;
-        case Outcome::TimedOut:
+        case Outcome::OutOfTime:
             ++sum.timedOut;
             sum.box = 0;
             break;

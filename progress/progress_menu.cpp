@@ -8,11 +8,16 @@
 #include "platform/clock.h"
 #include "platform/modal_runner.h"
 #include "progress/frm_progress.h"
+#include "progress/kept_knowledge.h"
 
 void frmTables::mnuProgress_Click() {
+    const QString section = historySection(PlayerName);
     const QDateTime now = services_.clock.now();
-    frmProgress window(
-        readPlayerHistory(services_.store, historySection(PlayerName), now.date().year()),
-        PlayerName, now, services_.announcer, this);
+    PlayerHistory history = readPlayerHistory(services_.store, section, now.date().year());
+    Knowledge knowledge = keptKnowledge(services_.store, section, history.games);
+    frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
+                       services_.announcer, this);
     services_.modal.runModal(window);
+    if (window.practiseChosen())
+        mnuPractise_Click();
 }

@@ -32,6 +32,14 @@ QString progressCaption() {
     return QCoreApplication::translate("frmTables", "&Progress");
 }
 
+QString practiseCaption() {
+    return QCoreApplication::translate("frmTables", "P&ractise");
+}
+
+QString practiseButtonCaption() {
+    return QCoreApplication::translate("frmProgress", "&Practise these sums");
+}
+
 QString progressTitle(const QString &playerName) {
     //: %1 is the player's name.
     return QCoreApplication::translate("frmProgress", "%1's Progress").arg(shownText(playerName));
@@ -83,6 +91,18 @@ QString gamesHeading() {
 
 QString closeCaption() {
     return QCoreApplication::translate("frmProgress", "Close");
+}
+
+QString knowledgeHeading() {
+    return QCoreApplication::translate("frmProgress", "How well each sum is known");
+}
+
+QString knowledgeExplanation() {
+    return QCoreApplication::translate(
+        "frmProgress",
+        "Each square shows how often that sum was answered right out of how often it was asked, "
+        "in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong "
+        "the last time. Empty: not asked yet. Practice games ask the red sums most often.");
 }
 
 QString noGamesText(Period period) {
@@ -140,4 +160,26 @@ QString gamesShowingTableText(int table, int games) {
     return QCoreApplication::translate("frmProgress", "%1: in the records of %2 games")
         .arg(tableName(table))
         .arg(games);
+}
+
+QString knownSumText(const SumKnowledge &sum) {
+    const QString name = QStringLiteral("%1 x %2: ").arg(sum.table).arg(sum.multiplier);
+    const LearningState state = learningState(sum);
+    if (state == LearningState::NotAsked)
+        return name + QCoreApplication::translate("frmProgress", "not asked yet");
+    const QString stateName = state == LearningState::Known
+                                  ? QCoreApplication::translate("frmProgress", "known")
+                              : state == LearningState::Learning
+                                  ? QCoreApplication::translate("frmProgress", "still learning")
+                                  : QCoreApplication::translate("frmProgress", "needs practice");
+    //: %1 is how often the sum was answered right, %2 its learning state.
+    if (sum.asked == 1)
+        return name + QCoreApplication::translate("frmProgress", "asked once, right %1, %2")
+                          .arg(sum.right)
+                          .arg(stateName);
+    //: %1 is how often the sum was asked, %2 how often answered right, %3 its learning state.
+    return name + QCoreApplication::translate("frmProgress", "asked %1 times, right %2, %3")
+                      .arg(sum.asked)
+                      .arg(sum.right)
+                      .arg(stateName);
 }

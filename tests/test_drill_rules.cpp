@@ -171,7 +171,7 @@ class TestDrillRules : public QObject {
         QFETCH(QString, speech);
         const Sum last{7, 8};
         const QString said =
-            sumSpeech(MarkedSum{last, outcomeOf(answer, last)}, {6, 4}, 3, 10, pace);
+            sumSpeech(AskedSum{last, outcomeOf(answer, last)}, {6, 4}, 3, 10, pace);
         QCOMPARE(said, speech);
     }
 

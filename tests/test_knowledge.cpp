@@ -27,7 +27,7 @@ SumKnowledge played(const QString &script) {
         }
         const Outcome outcome = c == 'R'   ? Outcome::Right
                                 : c == 'W' ? Outcome::Wrong
-                                           : Outcome::TimedOut;
+                                           : Outcome::OutOfTime;
         const AskedSum asked{{7, 8}, outcome};
         addGame(knowledge, std::span(&asked, 1), day);
     }

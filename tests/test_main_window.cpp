@@ -204,8 +204,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(items("mnuGame"),
                  QStringList({"mnuNewGame=&New Game", "mnuCancelGame=&Cancel Game", "mnuSep1=-",
                               "mnuOptions=&Options...", "mnuSpeed=&Speed", "mnuSep2=-",
-                              "mnuHistory=&View History", "mnuProgress=&Progress", "mnuSep3=-",
-                              "mnuExit=E&xit"}));
+                              "mnuHistory=&View History", "mnuProgress=&Progress",
+                              "mnuPractise=P&ractise", "mnuSep3=-", "mnuExit=E&xit"}));
         QCOMPARE(items("mnuSpeed"), QStringList({"mnuSpeedSlow=&Slow", "mnuSpeedMedium=&Medium",
                                                  "mnuSpeedFast=&Fast"}));
         QCOMPARE(items("mnuHelp"),
@@ -230,6 +230,8 @@ class TestMainWindow : public QObject {
                               << "Ctrl+F" << false;
         QTest::newRow("history") << "mnuHistory"
                                  << "Ctrl+H" << false;
+        QTest::newRow("practise") << "mnuPractise"
+                                  << "Ctrl+R" << false;
         QTest::newRow("exit") << "mnuExit"
                               << "Ctrl+X, Ctrl+Q" << false;
         QTest::newRow("about") << "mnuHelpAbout"

@@ -18,7 +18,24 @@
 
 namespace {
 const QString section = QStringLiteral("Options");
+
+void runSql(const QString &path, const char *sql) {
+    sqlite3 *other = nullptr;
+    sqlite3_open(QFile::encodeName(path).constData(), &other);
+    QCOMPARE(sqlite3_exec(other, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(other);
 }
+
+// Keeps `rows`, and notes what was kept before.
+KnowledgeUpdate keeping(std::vector<SumKnowledge> rows,
+                        std::vector<SumKnowledge> *before = nullptr) {
+    return [rows, before](const std::vector<SumKnowledge> &kept) {
+        if (before)
+            *before = kept;
+        return rows;
+    };
+}
+} // namespace
 
 class TestSqliteStore : public QObject {
     Q_OBJECT
@@ -308,6 +325,50 @@ class TestSqliteStore : public QObject {
         QCOMPARE(store.insert(section, QStringLiteral("Key"), QStringLiteral("1")), I::Added);
         QCOMPARE(store.insert(section, QStringLiteral("KEY"), QStringLiteral("2")), I::KeyTaken);
         QCOMPARE(store.read(section, QStringLiteral("key")), QString("1"));
+    }
+
+    // The record and what is known of the sums land together or not at all,
+    // for the player whatever the letter case of the name.
+    void knowledgeGoesWithItsRecord() {
+        SqliteStore store(path());
+        using I = SettingsBackend::Insertion;
+        const QString sam = QStringLiteral("History\\Sam");
+        const SumKnowledge first{7, 8, 1, 0, 1, 0, 2461000, 0};
+        const SumKnowledge second{7, 8, 2, 1, 1, 0, 2461001, 1};
+        QCOMPARE(store.insertWithKnowledge(sam, "k1", "r1", keeping({first})), I::Added);
+        std::vector<SumKnowledge> before;
+        QCOMPARE(store.insertWithKnowledge("history\\SAM", "k1", "r2", keeping({}, &before)),
+                 I::KeyTaken);
+        QCOMPARE(store.readKnowledge(sam), std::vector{first});
+        QCOMPARE(store.insertWithKnowledge("HISTORY\\sam", "k2", "r2", keeping({second}, &before)),
+                 I::Added);
+        QCOMPARE(before, std::vector{first});
+        QCOMPARE(store.readKnowledge(sam), std::vector{second});
+        QVERIFY(store.readKnowledge("History\\Ann").empty());
+
+        runSql(path(), "CREATE TRIGGER refuse BEFORE INSERT ON knowledge"
+                       " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+        QCOMPARE(store.insertWithKnowledge(sam, "k3", "r3", keeping({first})), I::Failed);
+        QCOMPARE(store.read(sam, "k3"), std::nullopt);
+        QCOMPARE(store.readKnowledge(sam), std::vector{second});
+    }
+
+    // Knowledge edited by hand is left out; a table made over in another shape
+    // keeps none, and the record is saved all the same.
+    void handEditedKnowledgeIsIgnored() {
+        SqliteStore store(path());
+        const QString sam = QStringLiteral("History\\Sam");
+        const SumKnowledge sound{7, 8, 1, 1, 0, 0, 2461000, 1};
+        QVERIFY(store.insertWithKnowledge(sam, "k1", "r1",
+                                          keeping({sound, {6, 9, 1, 1, 0, 0, 2461000, 1}})) ==
+                SettingsBackend::Insertion::Added);
+        runSql(path(), "UPDATE knowledge SET asked = 'many' WHERE times_table = 6");
+        QCOMPARE(store.readKnowledge(sam), std::vector{sound});
+        runSql(path(), "DROP TABLE knowledge; CREATE TABLE knowledge (anything)");
+        QVERIFY(store.readKnowledge(sam).empty());
+        QVERIFY(store.insertWithKnowledge(sam, "k2", "r2", keeping({sound})) ==
+                SettingsBackend::Insertion::Added);
+        QCOMPARE(store.read(sam, "k2"), QString("r2"));
     }
 
     // Stores written before names were matched in full folding: every record

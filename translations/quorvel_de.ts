@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: in den Einträgen von %2 Spielen</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>Diese Rechnungen &amp;üben</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Wie gut jede Rechnung sitzt</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Jedes Kästchen zeigt, wie oft die Aufgabe richtig beantwortet wurde und wie oft sie gefragt wurde, in allen Spielen. Grün: sitzt. Gelb: noch am Lernen. Rot: muss geübt werden, sie war beim letzten Mal falsch. Leer: noch nicht gefragt. Übungsspiele fragen die roten Aufgaben am häufigsten.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>noch nicht gefragt</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>sitzt</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>noch am Lernen</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>muss geübt werden</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>einmal gefragt, %1-mal richtig, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>%1-mal gefragt, %2-mal richtig, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -402,6 +440,10 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Deine Einstellungen können nicht gelesen werden, deshalb werden sie diesmal nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>&amp;Üben</translation>
     </message>
     <message>
         <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>

@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: en los registros de %2 partidas</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>&amp;Practicar estas cuentas</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Cuánto sabes cada cuenta</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Cada casilla muestra cuántas veces se respondió bien esa cuenta y cuántas veces se preguntó, en todas las partidas. Verde: aprendida. Amarillo: aprendiéndola. Rojo: hay que practicarla, la última vez salió mal. Vacía: aún no preguntada. Las partidas de práctica preguntan más a menudo las cuentas rojas.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>aún no preguntada</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>aprendida</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>aprendiéndola</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>hay que practicarla</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>preguntada una vez, bien %1, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>preguntada %1 veces, bien %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -402,6 +440,10 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>No se pueden leer tus ajustes, así que esta vez no se guardarán.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>P&amp;racticar</translation>
     </message>
     <message>
         <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>

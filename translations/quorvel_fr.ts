@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1&#x202f;: dans les fiches de %2 parties</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>&amp;S’entraîner sur ces calculs</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Ce que tu sais de chaque calcul</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Chaque case montre combien de fois ce calcul a été réussi sur le nombre de fois où il a été demandé, dans toutes les parties. Vert&#xa0;: acquis. Jaune&#xa0;: en cours d’apprentissage. Rouge&#xa0;: à travailler, il a été raté la dernière fois. Vide&#xa0;: pas encore demandé. Les parties d’entraînement demandent le plus souvent les calculs rouges.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>pas encore demandé</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>acquis</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>en cours d’apprentissage</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>à travailler</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>demandé une fois, réussi %1 fois, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>demandé %1 fois, réussi %2 fois, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -402,6 +440,10 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Tes réglages ne peuvent pas être lus, ils ne seront donc pas enregistrés cette fois.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>&amp;S’entraîner</translation>
     </message>
     <message>
         <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>

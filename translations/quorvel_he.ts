@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: ברשומות של %2 משחקים</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>&amp;לתרגל את התרגילים האלה</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>עד כמה יודעים כל תרגיל</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>כל משבצת מראה כמה פעמים התשובה לתרגיל הייתה נכונה מתוך כמה פעמים הוא נשאל, בכל המשחקים. ירוק: ידוע. צהוב: עוד לומדים. אדום: צריך תרגול, בפעם האחרונה הייתה טעות. ריק: עוד לא נשאל. משחקי תרגול שואלים הכי הרבה את התרגילים האדומים.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>עוד לא נשאל</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>ידוע</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>עוד לומדים</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>צריך תרגול</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>נשאל פעם אחת, נכון %1, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>נשאל %1 פעמים, נכון %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -414,6 +452,10 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>לא ניתן היה לשמור את ההגדרות שלך.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>ת&amp;רגול</translation>
     </message>
     <message>
         <source>Every table is ticked.</source>

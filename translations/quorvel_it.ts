@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: in %2 partite</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>&amp;Esercitati con queste operazioni</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Quanto conosci ogni operazione</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Ogni casella mostra quante volte quell’operazione è stata giusta su quante volte è stata chiesta, in tutte le partite. Verde: la sai. Giallo: la stai imparando. Rosso: da esercitare, l’ultima volta era sbagliata. Vuota: non ancora chiesta. Le partite di esercizio chiedono più spesso le operazioni rosse.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>non ancora chiesta</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>la sai</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>la stai imparando</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>da esercitare</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>chiesta una volta, giusta %1, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>chiesta %1 volte, giusta %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -414,6 +452,10 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Non è stato possibile salvare le tue impostazioni.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>Eser&amp;citati</translation>
     </message>
     <message>
         <source>Every table is ticked.</source>

@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: in de verslagen van %2 spellen</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>Deze sommen &amp;oefenen</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Hoe goed je elke som kent</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Elk vakje toont hoe vaak die som goed was op hoe vaak hij gevraagd is, in alle spellen. Groen: ken je. Geel: nog aan het leren. Rood: moet geoefend worden, hij ging de laatste keer fout. Leeg: nog niet gevraagd. Oefenspellen vragen de rode sommen het vaakst.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>nog niet gevraagd</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>ken je</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>nog aan het leren</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>moet geoefend worden</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>één keer gevraagd, %1 keer goed, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>%1 keer gevraagd, %2 keer goed, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -402,6 +440,10 @@
     <message>
         <source>Your settings cannot be read, so they will not be saved this time.</source>
         <translation>Je instellingen kunnen niet worden gelezen, dus ze worden deze keer niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>Oef&amp;enen</translation>
     </message>
     <message>
         <source>The file for your settings belongs to another program or to a newer version of this game, so your settings and scores will not be saved this time.</source>

@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: w zapisach gier: %2</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>Ć&amp;wicz te działania</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Jak dobrze znasz każde działanie</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Każde pole pokazuje, ile razy to działanie było dobrze rozwiązane na tyle razy, ile było zadane, we wszystkich grach. Zielone: umiesz. Żółte: jeszcze się uczysz. Czerwone: trzeba ćwiczyć, ostatnio było źle. Puste: jeszcze nie zadane. Gry ćwiczeniowe najczęściej zadają czerwone działania.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>jeszcze nie zadane</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>umiesz</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>jeszcze się uczysz</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>trzeba ćwiczyć</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>zadane raz, dobrze %1, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>zadane %1 razy, dobrze %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -414,6 +452,10 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Nie udało się zapisać twoich ustawień.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>Ć&amp;wicz</translation>
     </message>
     <message>
         <source>Every table is ticked.</source>

@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1: em %2 partidas</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>&amp;Praticar estas contas</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>Quanto você sabe cada conta</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>Cada quadrado mostra quantas vezes aquela conta foi respondida certo e quantas vezes foi perguntada, em todos os jogos. Verde: sabida. Amarelo: aprendendo. Vermelho: precisa praticar, errou da última vez. Vazio: ainda não perguntada. Os jogos de prática perguntam mais as contas vermelhas.</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>ainda não perguntada</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>sabida</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>aprendendo</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>precisa praticar</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>perguntada uma vez, certa %1, %2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>perguntada %1 vezes, certa %2, %3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -414,6 +452,10 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>Não foi possível salvar suas configurações.</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>Pra&amp;ticar</translation>
     </message>
     <message>
         <source>Every table is ticked.</source>

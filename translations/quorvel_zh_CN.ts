@@ -291,6 +291,44 @@
         <extracomment>%1 names the table, as in &quot;x 7&quot;; %2 is the number of games.</extracomment>
         <translation>%1：出现在 %2 局的记录中</translation>
     </message>
+    <message>
+        <source>&amp;Practise these sums</source>
+        <translation>练习这些算式(&amp;P)</translation>
+    </message>
+    <message>
+        <source>How well each sum is known</source>
+        <translation>每道算式掌握得怎么样</translation>
+    </message>
+    <message>
+        <source>Each square shows how often that sum was answered right out of how often it was asked, in all games. Green: known. Yellow: still learning. Red: needs practice, it went wrong the last time. Empty: not asked yet. Practice games ask the red sums most often.</source>
+        <translation>每个方格显示这道算式答对的次数和被问到的次数，统计所有游戏。绿色：已掌握。黄色：还在学习。红色：需要练习，上次答错了。空白：还没问过。练习游戏最常问红色的算式。</translation>
+    </message>
+    <message>
+        <source>not asked yet</source>
+        <translation>还没问过</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation>已掌握</translation>
+    </message>
+    <message>
+        <source>still learning</source>
+        <translation>还在学习</translation>
+    </message>
+    <message>
+        <source>needs practice</source>
+        <translation>需要练习</translation>
+    </message>
+    <message>
+        <source>asked once, right %1, %2</source>
+        <extracomment>%1 is how often the sum was answered right, %2 its learning state.</extracomment>
+        <translation>问过一次，答对 %1 次，%2</translation>
+    </message>
+    <message>
+        <source>asked %1 times, right %2, %3</source>
+        <extracomment>%1 is how often the sum was asked, %2 how often answered right, %3 its learning state.</extracomment>
+        <translation>问过 %1 次，答对 %2 次，%3</translation>
+    </message>
 </context>
 <context>
     <name>frmTables</name>
@@ -414,6 +452,10 @@
     <message>
         <source>Your settings could not be saved.</source>
         <translation>无法保存你的设置。</translation>
+    </message>
+    <message>
+        <source>P&amp;ractise</source>
+        <translation>练习(&amp;R)</translation>
     </message>
     <message>
         <source>Every table is ticked.</source>

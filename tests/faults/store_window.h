@@ -44,6 +44,15 @@ class WatchedStore : public SettingsBackend {
         writeFailed = writeFailed || result == Insertion::Failed;
         return result;
     }
+    std::vector<SumKnowledge> readKnowledge(const QString &section) override {
+        return store_.readKnowledge(section);
+    }
+    Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
+                                  const KnowledgeUpdate &update) override {
+        const Insertion result = store_.insertWithKnowledge(section, key, value, update);
+        writeFailed = writeFailed || result == Insertion::Failed;
+        return result;
+    }
     Trouble trouble() override { return store_.trouble(); }
 
     SqliteStore &store() { return store_; }

@@ -61,3 +61,32 @@ std::optional<QString> FakeStore::value(const QString &section, const QString &k
     }
     return std::nullopt;
 }
+
+std::vector<SumKnowledge> *FakeStore::knowledgeOf(const QString &section) {
+    for (auto &[player, rows] : knowledge) {
+        if (sameName(player, section))
+            return &rows;
+    }
+    return nullptr;
+}
+
+std::vector<SumKnowledge> FakeStore::readKnowledge(const QString &section) {
+    const std::vector<SumKnowledge> *kept = failReads ? nullptr : knowledgeOf(section);
+    return kept ? *kept : std::vector<SumKnowledge>();
+}
+
+SettingsBackend::Insertion FakeStore::insertWithKnowledge(const QString &section,
+                                                          const QString &key, const QString &value,
+                                                          const KnowledgeUpdate &update) {
+    if (failWrites)
+        return Insertion::Failed;
+    if (find(section, key))
+        return Insertion::KeyTaken;
+    std::vector<SumKnowledge> rows = update(readKnowledge(section));
+    write(section, {{key, value}});
+    if (std::vector<SumKnowledge> *kept = knowledgeOf(section))
+        *kept = std::move(rows);
+    else
+        knowledge.emplace_back(section, std::move(rows));
+    return Insertion::Added;
+}

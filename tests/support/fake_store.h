@@ -14,6 +14,9 @@ class FakeStore : public SettingsBackend {
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
+    std::vector<SumKnowledge> readKnowledge(const QString &section) override;
+    Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
+                                  const KnowledgeUpdate &update) override;
     Trouble trouble() override { return troubleFound; }
 
     // Test set-up, bypassing the call log.
@@ -26,6 +29,8 @@ class FakeStore : public SettingsBackend {
         QString value;
     };
     std::vector<Entry> entries;
+    // What is kept of each player's sums, by history section.
+    std::vector<std::pair<QString, std::vector<SumKnowledge>>> knowledge;
     std::vector<QString> readLog; // "section/key" per read
     std::vector<Entry> writeLog;
     bool failWrites = false;
@@ -34,4 +39,5 @@ class FakeStore : public SettingsBackend {
 
   private:
     Entry *find(const QString &section, const QString &key);
+    std::vector<SumKnowledge> *knowledgeOf(const QString &section);
 };
