@@ -30,14 +30,14 @@ void frmTables::chkAllTimes_Click() {
     for (QCheckBox *box : chkTimes)
         box->setCheckState(Qt::Checked);
     chkAllTimes->setChecked(false);
-    services_.announcer.announce(*chkAllTimes, tr("Every table is ticked."));
+    services_.announcer.announce(*this, tr("Every table is ticked."));
 }
 
 void frmTables::chkClear_Click() {
     for (QCheckBox *box : chkTimes)
         box->setCheckState(Qt::Unchecked);
     chkClear->setChecked(false);
-    services_.announcer.announce(*chkClear, tr("No table is ticked."));
+    services_.announcer.announce(*this, tr("No table is ticked."));
 }
 
 void frmTables::optNumSums_Click(int index) {

@@ -104,7 +104,7 @@ void frmTables::Form_Load() {
 
     lblWelcome->setText(greetingFor(lblWelcome->text(), PlayerName));
     lblWelcome->show();
-    services_.announcer.announce(*lblWelcome, lblWelcome->text());
+    services_.announcer.announce(*this, lblWelcome->text());
 
     GameInProgress = false;
 

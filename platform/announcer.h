@@ -17,7 +17,9 @@ class Announcer {
     virtual ~Announcer() = default;
 
     // `about` is the control the news concerns; it is spoken once its
-    // window is in front.
+    // window is in front. A screen reader also reads the controls that lie
+    // between the focus and `about`, so news of the whole window (or of a
+    // label saying the same) is about the window.
     virtual void announce(QWidget &about, const QString &text) = 0;
 };
 
