@@ -30,8 +30,8 @@ inline constexpr int troubleSpacing = 10;
 // unseen the longest comes first, a sum and its turnaround (7 x 8, 8 x 7)
 // counting as seen when either was asked; among equals chance decides. Never
 // the sum just asked, nor one answered right in this game while there are
-// others. With nothing known of these tables every sum is as likely, as in
-// New Game. Nothing when no table is one of the grid's.
+// others. With nothing known of these tables the first sum is New Game's:
+// every sum as likely. Nothing when no table is one of the grid's.
 std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge &known,
                                    std::span<const AskedSum> earlier, std::int64_t today,
                                    RandomSource &random);
