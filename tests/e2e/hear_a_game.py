@@ -5,8 +5,8 @@
 """Plays a game of ten sums at the fast pace by ear, with Debian's screen reader
 Orca: every sum is read from what Orca says, and every outcome and the score
 must be heard, and nothing of the answer box's selected blank. Then the
-history is paged through, a new game started and cancelled, and the program
-started again, each heard.
+history is paged through, a row of Progress's wrong sums read, a new game
+started and cancelled, and the program started again, each heard.
 
 Usage: hear_a_game.py <build-dir> [--lang LOCALE]
 The program runs in the locale's language; Orca speaks English.
@@ -174,6 +174,33 @@ def page_through_history(x, reader, main, texts, late, shown_keys):
     x.wait_gone(record)
 
 
+def read_wrong_sums(x, reader, main, texts, late):
+    """Down to the row of the sum run out of time in the grid of wrong sums: the row is read
+    as the sums that went wrong, not as a sentence for each of its sixteen squares."""
+    progress_title = texts("frmProgress", "%1's Progress")
+    heard = re.escape(progress_title).replace("%1", f".{{0,4}}{NAME}.{{0,4}}")
+    press_until_heard(x, reader, main, "ctrl+p", f".*{heard}.*")
+    progress = x.wait_for(title_pattern(progress_title).replace("%1", texts.isolated(NAME)),
+                          dialog=True)
+    table, multiplier = late
+    for name in ("Scores chart", "Sums answered wrong or not in time"):  # past period and chart
+        reader.catch_up()
+        x.keys(progress, "Tab")
+        reader.wait_for(re.escape(texts("frmProgress", name)) + ".*")
+    reader.catch_up()
+    first = len(reader.spoken)
+    x.keys(progress, *(["Down"] * (table - 2) if table > 2 else ["Down", "Up"]))
+    sum_text = f"{table} {texts('Sums', 'x')} {multiplier} = {table * multiplier}: "
+    reader.wait_for(re.escape(sum_text) + ".*")
+    reader.catch_up()
+    never = texts("frmProgress", "never wrong")
+    squares_read = sum(never in said for said in reader.spoken[first:])
+    assert squares_read <= max(table - 2, 2), \
+        f"{squares_read} sums never wrong read for {max(table - 2, 2)} rows"
+    x.keys(progress, "Escape")
+    x.wait_gone(progress)
+
+
 def cancel_a_game(x, reader, main, texts):
     first_sum = pattern(texts("SumSpeech", "Sum %1 of %2: %3 times %4")).replace(r"(\d+)", "1", 1)
     press_until_heard(x, reader, main, "F2", first_sum + ".*")
@@ -192,6 +219,7 @@ def hear(x, reader, build, texts, env, store_path):
         late = play(x, reader, main, texts)
         page_through_history(x, reader, main, texts, late,
                              lambda count: shown_history_keys(build, env, store_path, NAME, count))
+        read_wrong_sums(x, reader, main, texts, late)
         cancel_a_game(x, reader, main, texts)
         leave(x, game, main)
         game, main = start(x, reader, program, texts, env, typed_name=False)
