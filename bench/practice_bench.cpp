@@ -78,8 +78,8 @@ int main(int argc, char *argv[]) {
     }
 
     std::printf("Practice, %d games of %d sums over every table:\n", games, sumsInLongestGame);
-    printFigure("drawing a practice sum, median", median(drawMs), "ms", 1);
-    printFigure("drawing a practice sum, slowest", percentile(drawMs, 1), "ms", 1);
+    printFigure("drawing a practice sum, median", 1000 * median(drawMs), "us", 1000);
+    printFigure("drawing a practice sum, slowest", 1000 * percentile(drawMs, 1), "us", 1000);
     printFigure("record alone, median", median(alone), "ms", 30);
     printFigure("record and what is known, median", median(withKnowledge), "ms", 30);
     printFigure("what is known adds, median", median(withKnowledge) - median(alone), "ms", 5);

@@ -260,10 +260,13 @@ def check_practice(rows, knowledge, games):
     # Every sum went wrong, so what was made up from earlier records counts one asking a line.
     lines = sum(value.count("\r\n") - 3 for _, value in records if "Sums" in value)
     assert asked == lines, f"{asked} sums known to have been asked, {lines} in the records"
-    again = [s for s in after_restart if s in set(game + practice)]
-    # By chance about one in twenty; practice gives two thirds of its draws to them.
-    assert len(again) >= 2, f"practice after a restart asked {after_restart}, wrong before: " \
-        f"{game + practice}"
+    wrong_before = {(int(table), int(multiplier)) for _, value in records[:-1]
+                    for table, multiplier in re.findall(r"(\d+)  x +(\d+)\t", value)}
+    again = [s for s in after_restart if s in wrong_before]
+    # Practice gives two thirds of its draws to them; with few of them, chance gives far fewer.
+    if len(wrong_before) <= 30:
+        assert len(again) >= 2, f"practice after a restart asked {after_restart}, wrong " \
+            f"before: {sorted(wrong_before)}"
 
 
 def main():
