@@ -3,6 +3,7 @@
 
 #include "about/frm_about.h"
 
+#include "about/help_document.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
 #include "platform/system_colours.h"
@@ -10,6 +11,8 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBrowser>
 
 frmAbout::frmAbout(Services services, QWidget &owner)
     : QDialog(&owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -40,4 +43,19 @@ bool frmAbout::event(QEvent *event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
     return QDialog::event(event);
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Resize && watched == rtbContents)
+        fitPicturesToView();
+    return QDialog::eventFilter(watched, event);
+}
+
+// With room for the vertical scroll bar, which a long document brings in only once it is laid
+// out, and which would then push a picture just as wide out of sight.
+void frmAbout::fitPicturesToView() {
+    QTextDocument &document = *rtbContents->document();
+    fitPicturesTo(document, rtbContents->contentsRect().width() -
+                                rtbContents->verticalScrollBar()->sizeHint().width() -
+                                2 * document.documentMargin());
 }

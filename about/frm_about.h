@@ -38,6 +38,7 @@ class frmAbout : public QDialog {
 
   protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
   private:
     void createControls();
@@ -48,6 +49,7 @@ class frmAbout : public QDialog {
     void showContentsFace();
     // Reads the help document once; false when it cannot be shown.
     bool loadContents();
+    void fitPicturesToView();
     void centreOverOwner();
 
     bool findAndStartSystemInformationTool();

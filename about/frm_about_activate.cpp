@@ -50,6 +50,7 @@ bool frmAbout::loadContents() {
     if (!contentsLoaded_) {
         try {
             loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document());
+            fitPicturesToView();
             // Filling the document leaves the view at its end.
             rtbContents->moveCursor(QTextCursor::Start);
             contentsLoaded_ = true;

@@ -80,6 +80,7 @@ void frmAbout::createControls() {
     // screen reader read the document line by line.
     rtbContents->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     rtbContents->setAccessibleName(tr("Help document"));
+    rtbContents->installEventFilter(this);
 
     createAboutPanel();
 }

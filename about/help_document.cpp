@@ -7,9 +7,13 @@
 #include "platform/file_system.h"
 #include "rtf/rtf_reader.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -42,4 +46,34 @@ void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocumen
     if (translated && readRtf(*translated, document) && !document.isEmpty())
         return;
     loadHelpDocument(files, helpDocumentPath(files), document);
+}
+
+void fitPicturesTo(QTextDocument &document, qreal width) {
+    // The size the document gave, kept with the picture so that it can grow back.
+    constexpr int givenSize = QTextFormat::UserProperty;
+    const auto sizeOf = [](const QTextImageFormat &picture) {
+        return picture.hasProperty(givenSize) ? picture.property(givenSize).toSizeF()
+                                              : QSizeF(picture.width(), picture.height());
+    };
+    // Changing a format while walking the fragments would merge the fragments under the walk.
+    std::vector<QTextFragment> changed;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextImageFormat picture = it.fragment().charFormat().toImageFormat();
+            if (picture.isValid() && picture.width() != std::min(sizeOf(picture).width(), width))
+                changed.push_back(it.fragment());
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const QTextFragment &fragment : changed) {
+        QTextImageFormat picture = fragment.charFormat().toImageFormat();
+        const QSizeF given = sizeOf(picture);
+        const qreal shown = std::min(given.width(), width);
+        picture.setProperty(givenSize, given);
+        picture.setWidth(shown);
+        picture.setHeight(given.height() * shown / given.width());
+        cursor.setPosition(fragment.position());
+        cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(picture);
+    }
 }

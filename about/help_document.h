@@ -22,3 +22,7 @@ void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &doc
 // The document in language, or the English one when that cannot be loaded or
 // shows nothing.
 void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document);
+
+// Shows each picture at most width wide, keeping its shape, and at most the size the document
+// gave it. The reader sizes pictures for a printed page, which is wider than the help window.
+void fitPicturesTo(QTextDocument &document, qreal width);

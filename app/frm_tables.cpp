@@ -30,7 +30,7 @@ frmTables::frmTables(Services services, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(appTitle());
-    setWindowIcon(programIcon());
+    setWindowIcon(builtInProgramIcon());
     setFont(windowFont());
     createControls();
     createMenus();

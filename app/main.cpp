@@ -8,6 +8,7 @@
 #include "platform/clock_seeded_random.h"
 #include "platform/detached_process_starter.h"
 #include "platform/fonts.h"
+#include "platform/line_edit_accessibility.h"
 #include "platform/local_file_system.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_modal_runner.h"
@@ -58,6 +59,7 @@ int main(int argc, char *argv[]) {
     // would otherwise idle for half a minute after their work.
     QThreadPool::globalInstance()->setExpiryTimeout(0);
     installFontSubstitutes();
+    installLineEditAccessibility();
     const QString language = uiLanguage();
     const Translations translations(language);
     QLocale::setDefault(shownLocale(language, environmentVariable));

@@ -70,18 +70,26 @@ QSize ScoreChart::minimumSizeHint() const {
     return {240, 140};
 }
 
+// Time runs the way the language reads: from the right in a right-to-left one, with the
+// percentages on that side too.
+bool ScoreChart::fromRight() const {
+    return layoutDirection() == Qt::RightToLeft;
+}
+
 QRect ScoreChart::plotArea() const {
     const QFontMetrics metrics = fontMetrics();
-    const int left = metrics.horizontalAdvance(QStringLiteral("100%")) + 10;
+    const int labels = metrics.horizontalAdvance(QStringLiteral("100%")) + 10;
     const int top = metrics.height() / 2 + 4;
     const int bottom = 2 * metrics.height() + 4;
-    return rect().adjusted(left, top, -12, -bottom);
+    return fromRight() ? rect().adjusted(12, top, -labels, -bottom)
+                       : rect().adjusted(labels, top, -12, -bottom);
 }
 
 double ScoreChart::xOf(double game) const {
     if (percents_.size() < 2)
         return plot_.center().x();
-    return plot_.left() + game * plot_.width() / double(percents_.size() - 1);
+    const double along = game * plot_.width() / double(percents_.size() - 1);
+    return fromRight() ? plot_.left() + plot_.width() - along : plot_.left() + along;
 }
 
 double ScoreChart::yOf(double percent) const {
@@ -92,8 +100,9 @@ int ScoreChart::gameAt(int x) const {
     if (percents_.size() < 2)
         return current_;
     const QRect plot = plotArea();
-    return int(std::lround(double(x - plot.left()) * double(percents_.size() - 1) /
-                           std::max(1, plot.width())));
+    const int along = fromRight() ? plot.left() + plot.width() - x : x - plot.left();
+    return int(
+        std::lround(double(along) * double(percents_.size() - 1) / std::max(1, plot.width())));
 }
 
 void ScoreChart::paintEvent(QPaintEvent *) {
@@ -125,8 +134,13 @@ void ScoreChart::drawAxes(QPainter &painter) const {
         painter.drawLine(plot.left(), y, plot.right(), y);
         if (percent % 50 == 0) {
             painter.setPen(text);
-            painter.drawText(QRect(0, y - 20, plot.left() - 6, 40),
-                             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1%").arg(percent));
+            const QRect label =
+                fromRight() ? QRect(plot.right() + 6, y - 20, width() - plot.right() - 6, 40)
+                            : QRect(0, y - 20, plot.left() - 6, 40);
+            painter.drawText(label,
+                             Qt::AlignAbsolute | Qt::AlignVCenter |
+                                 (fromRight() ? Qt::AlignLeft : Qt::AlignRight),
+                             QStringLiteral("%1%").arg(percent));
         }
     }
 }
@@ -201,17 +215,17 @@ void ScoreChart::drawDates(QPainter &painter) const {
     const auto step = std::size_t(std::max(1.0, std::ceil(labelWidth / spacing)));
     painter.setPen(palette().color(QPalette::Text));
     const int top = plot.bottom() + 6;
-    int freeFrom = 0;
+    QRect drawn;
     for (std::size_t i = 0; i < count; i += step) {
         const int x = int(std::lround(xOf(double(i))));
         const int left = std::clamp(x - labelWidth / 2, 0, width() - labelWidth);
         painter.drawLine(x, plot.bottom(), x, plot.bottom() + 3);
-        // Pushed in at the right edge, the last date could land on the one before.
-        if (left < freeFrom)
+        // Pushed in at the edge, the last date could land on the one before.
+        const QRect label(left, top, labelWidth, metrics.height());
+        if (label.intersects(drawn))
             continue;
-        painter.drawText(QRect(left, top, labelWidth, metrics.height()), Qt::AlignCenter,
-                         shownDate(dates_[i]));
-        freeFrom = left + labelWidth;
+        painter.drawText(label, Qt::AlignCenter, shownDate(dates_[i]));
+        drawn = label;
     }
 }
 
@@ -219,10 +233,10 @@ void ScoreChart::keyPressEvent(QKeyEvent *event) {
     const int last = int(percents_.size()) - 1;
     switch (event->key()) {
     case Qt::Key_Left:
-        setCurrent(current_ - 1);
+        setCurrent(current_ + (fromRight() ? 1 : -1));
         break;
     case Qt::Key_Right:
-        setCurrent(current_ + 1);
+        setCurrent(current_ + (fromRight() ? -1 : 1));
         break;
     case Qt::Key_PageUp:
         setCurrent(current_ - pageOfGames);

@@ -36,6 +36,7 @@ class ScoreChart : public QWidget {
     void mouseMoveEvent(QMouseEvent *event) override;
 
   private:
+    bool fromRight() const;
     QRect plotArea() const;
     // In the plot area as last painted.
     double xOf(double game) const;

@@ -95,7 +95,12 @@ QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colo
         format.setLayoutDirection(state.direction);
     format.setLeftMargin(twipsToPixels(state.leftIndent));
     format.setRightMargin(twipsToPixels(state.rightIndent));
-    format.setTextIndent(twipsToPixels(state.firstIndent));
+    // A first line hangs no further out than the paragraph's own indent on the side it starts
+    // from, the right in a right-to-left paragraph: the view has no page margin to hang into.
+    const int startIndent =
+        std::max(state.direction == Qt::RightToLeft ? state.rightIndent : state.leftIndent, 0);
+    const int firstIndent = std::max(state.firstIndent, -startIndent);
+    format.setTextIndent(twipsToPixels(firstIndent));
     format.setTopMargin(twipsToPixels(state.spaceBefore));
     format.setBottomMargin(twipsToPixels(state.spaceAfter));
     if (const auto color = colors.color(state.shading))
@@ -103,13 +108,13 @@ QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colo
     // Word processors stop a tab at a hanging indent, where a list item's text begins, and a
     // label wider than that at the next default stop, counted from the margin. Qt measures tab
     // stops from the start of the first line.
-    if (state.firstIndent < 0) {
-        const int lineStart = state.leftIndent + state.firstIndent;
+    if (firstIndent < 0) {
+        const int lineStart = startIndent + firstIndent;
         QList<QTextOption::Tab> tabs{
-            QTextOption::Tab(twipsToPixels(-state.firstIndent), QTextOption::LeftTab)};
+            QTextOption::Tab(twipsToPixels(-firstIndent), QTextOption::LeftTab)};
         const int step = std::max(defaultTabTwips, 1);
-        for (int stop = (state.leftIndent / step + 1) * step;
-             tabs.size() < kDefaultStopsAfterIndent; stop += step)
+        for (int stop = (startIndent / step + 1) * step; tabs.size() < kDefaultStopsAfterIndent;
+             stop += step)
             tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), QTextOption::LeftTab));
         format.setTabPositions(tabs);
     }

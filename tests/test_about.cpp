@@ -8,6 +8,8 @@
 #include "platform/local_file_system.h"
 #include "support/help_window.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -182,6 +184,33 @@ class TestAbout : public QObject {
             QVERIFY(box->verticalScrollBar()->maximum() > 0);
             QCOMPARE(box->verticalScrollBar()->value(), 0);
         });
+    }
+
+    // The pictures are screenshots, some wider than the window; its text wraps by itself.
+    void everyHelpDocumentReadsWithinTheWindow_data() {
+        QTest::addColumn<QString>("file");
+        const QDir data(QFINDTESTDATA("../data"));
+        for (const QString &file : data.entryList({"Quorvel*.rtf"}))
+            QTest::addRow("%s", qPrintable(file)) << data.filePath(file);
+    }
+    void everyHelpDocumentReadsWithinTheWindow() {
+        QFETCH(QString, file);
+        QFile rtf(file);
+        QVERIFY(rtf.open(QIODevice::ReadOnly));
+        const QString language = QFileInfo(file).completeBaseName().section('.', 1);
+        QGuiApplication::setLayoutDirection(QLocale(language).textDirection());
+        WindowFixture fx;
+        fx.start();
+        fx.files.files[helpDocumentPath(fx.files)] = rtf.readAll();
+        openFromHelpMenu(fx, "mnuHelpContents", [](frmAbout &window) {
+            auto *box = child<QTextBrowser>(window, "rtbContents");
+            // The scroll bars come once the document is laid out.
+            QCoreApplication::processEvents();
+            QVERIFY(box->verticalScrollBar()->isVisible());
+            QVERIFY(box->document()->size().width() <= box->viewport()->width());
+            QCOMPARE(box->horizontalScrollBar()->maximum(), 0);
+        });
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     }
 
     void placedOverTheMainWindow_data() {

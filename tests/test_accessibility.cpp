@@ -3,6 +3,7 @@
 
 #include "about/help_document.h"
 #include "platform/announcer.h"
+#include "platform/line_edit_accessibility.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_modal_runner.h"
 #include "support/drill_fixture.h"
@@ -86,6 +87,7 @@ class TestAccessibility : public QObject {
         QAccessible::installUpdateHandler(record);
         // What a screen reader's arrival does on a desktop.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        installLineEditAccessibility();
     }
     void init() { told.clear(); }
 
@@ -111,6 +113,28 @@ class TestAccessibility : public QObject {
             QAccessible::queryAccessibleInterface(fx.control<QLineEdit>("txtAnswer"));
         QCOMPARE(box->role(), QAccessible::EditableText);
         QCOMPARE(box->text(QAccessible::Name), QString("Your answer"));
+    }
+
+    void editBoxIsReadWholeAndABlankIsNoSelection_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("selections");
+        QTest::newRow("a name selected") << "Mia" << 3 << 1;
+        QTest::newRow("the answer box's blank") << " " << 1 << 0;
+        QTest::newRow("nothing selected") << "42" << 0 << 0;
+    }
+    void editBoxIsReadWholeAndABlankIsNoSelection() {
+        QFETCH(QString, text);
+        QFETCH(int, selected);
+        QFETCH(int, selections);
+        QLineEdit box(text);
+        box.setSelection(0, selected);
+        QAccessibleTextInterface *read =
+            QAccessible::queryAccessibleInterface(&box)->textInterface();
+        QCOMPARE(read->selectionCount(), selections);
+        int start = -1, end = -1;
+        read->attributes(int(text.size()) - 1, &start, &end);
+        QCOMPARE(read->text(start, end), text);
     }
 
     void dialogsAreNamed_data() {

@@ -301,6 +301,10 @@ class TestProgress : public QObject {
             QCOMPARE(cell(window, 7, 7, Qt::AccessibleTextRole),
                      QString("7 x 8 = 56: wrong 3 times"));
             QCOMPARE(cell(window, 7, 0), QString());
+            // A row read out names only what went wrong, and the square the player is on.
+            QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString(" "));
+            QTableView *grid = in<QTableView>(window, "grdWrongSums");
+            grid->setCurrentIndex(grid->model()->index(7 - 2, 0));
             QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString("7 x 1 = 7: never wrong"));
             QCOMPARE(cell(window, 7, multipliersShown), QString("2"));
             auto lightness = [&window](int table, int column) {
@@ -339,6 +343,35 @@ class TestProgress : public QObject {
         });
         QCOMPARE(summary, QString("No games to show."));
         QVERIFY(fx.dialogs.messages.empty());
+    }
+
+    // Where a click lands and where the arrow keys lead, with time running from the right in a
+    // right-to-left language.
+    void chartRunsTheWayTheLanguageReads_data() {
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<int>("atLeftEdge");
+        QTest::addColumn<int>("atRightEdge");
+        QTest::addColumn<int>("leftOfTheFirst");
+        QTest::newRow("left to right") << Qt::LeftToRight << 0 << 2 << 0;
+        QTest::newRow("right to left") << Qt::RightToLeft << 2 << 0 << 1;
+    }
+    void chartRunsTheWayTheLanguageReads() {
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(int, atLeftEdge);
+        QFETCH(int, atRightEdge);
+        QFETCH(int, leftOfTheFirst);
+        ScoreChart chart;
+        chart.setLayoutDirection(direction);
+        chart.resize(chart.sizeHint());
+        const QDate day(2026, 11, 1);
+        chart.setScores({10, 50, 90}, {day, day.addDays(1), day.addDays(2)}, std::nullopt, {});
+        QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(1, 100));
+        QCOMPARE(chart.current(), atLeftEdge);
+        QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(chart.width() - 2, 100));
+        QCOMPARE(chart.current(), atRightEdge);
+        QTest::keyClick(&chart, Qt::Key_Home);
+        QTest::keyClick(&chart, Qt::Key_Left);
+        QCOMPARE(chart.current(), leftOfTheFirst);
     }
 
     void chartKeysPickOutEachGame_data() {

@@ -413,6 +413,10 @@ class TestRtfReader : public QObject {
         row("paragraph_formats.rtf", "Reset", "");
         row("paragraph_formats.rtf", "Grouped", "center");
         row("paragraph_formats.rtf", "Restored", "");
+        row("paragraph_formats.rtf", "Hanging out", "");
+        row("paragraph_formats.rtf", "Hanging from the right",
+            "right:48 indent:-24 tab:24 next:72");
+        row("paragraph_formats.rtf", "Hanging out on the right", "left:48");
         row("breaks.rtf", "three", "page-break");
         row("lists.rtf", "First", "left:48 indent:-24 tab:24 next:72");
         row("lists.rtf", "Numbered", "left:48 indent:-24 tab:24 next:72");

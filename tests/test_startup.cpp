@@ -3,8 +3,14 @@
 
 #include "support/window_fixture.h"
 
+#include "platform/app_info.h"
+
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace {
 const QString options = QStringLiteral("Options");
@@ -202,6 +208,35 @@ class TestStartup : public QObject {
         fx.make();
         fx.window->saveOptions();
         QVERIFY(fx.store.writeLog.empty());
+    }
+
+    // The theme is looked through only after the prompt, but its icon still wins.
+    void theThemesIconReplacesTheBuiltInOne() {
+        QTemporaryDir themes;
+        QDir(themes.path()).mkpath("kids/16x16/apps");
+        QFile index(themes.filePath("kids/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=kids\nDirectories=16x16/apps\n\n"
+                    "[16x16/apps]\nSize=16\nType=Fixed\n");
+        index.close();
+        QImage drawn(16, 16, QImage::Format_ARGB32);
+        drawn.fill(Qt::red);
+        QVERIFY(drawn.save(themes.filePath("kids/16x16/apps/" + appId() + ".png")));
+        const QStringList paths = QIcon::themeSearchPaths();
+        const QString theme = QIcon::themeName();
+        QIcon::setThemeSearchPaths({themes.path()});
+        QIcon::setThemeName("kids");
+
+        WindowFixture fx;
+        fx.start();
+        // A theme's icon follows the theme named now, so it is looked at before the theme goes.
+        const QIcon icon = fx.window->windowIcon();
+        const QList<QSize> sizes = icon.availableSizes();
+        const QColor colour = icon.pixmap(16).toImage().pixelColor(8, 8);
+        QIcon::setThemeName(theme);
+        QIcon::setThemeSearchPaths(paths);
+        QCOMPARE(sizes, QList<QSize>{QSize(16, 16)});
+        QCOMPARE(colour, QColor(Qt::red));
     }
 
     void clickingAGreyedBoxMakesItAnOrdinaryBox() {

@@ -4,9 +4,12 @@
 
 """Plays a game of ten sums at the fast pace by ear, with Debian's screen reader
 Orca: every sum is read from what Orca says, and every outcome and the score
-must be heard.
+must be heard, and nothing of the answer box's selected blank. Then the
+history is paged through, a row of Progress's wrong sums read, a new game
+started and cancelled, and the program started again, each heard.
 
 Usage: hear_a_game.py <build-dir> [--lang LOCALE]
+The program runs in the locale's language; Orca speaks English.
 Exits with 77 (skipped) when Orca is not installed.
 """
 
@@ -19,13 +22,17 @@ import sys
 import tempfile
 import time
 
-from play_a_game import Texts, title_pattern
+from play_a_game import SHOWN_DATE_TIME, Texts, full_locale, locale_folder, title_pattern
 from screen_reader import ScreenReader
 from x11 import Display
 
 NAME = "Mia"
 SUMS = 10
 WRONG, LATE = 2, 3  # the sums answered wrongly and let run out of time; the rest right
+SEEDED_GAMES = 1  # in the history before this one
+# What Orca says of a selection typed over or dropped, which a digit typed
+# over the answer box's blank must not sound like.
+SELECTION_TALK = ("Selection deleted.", "Text unselected.")
 
 
 def pattern(text):
@@ -62,54 +69,157 @@ def heard_sum(speech, utterance, outcome=None):
     return numbers(sum_heard)[-2:], numbers(told) if told else []
 
 
-def play(x, reader, program, texts, env):
-    speech = Speech(texts)
+def press_until_heard(x, reader, window, key, heard, tries=3):
+    """A key pressed just as a message closes may be taken while the window is still
+    modal, and lost; a player would press it again."""
+    for attempt in range(tries):
+        reader.catch_up()
+        x.keys(window, key)
+        try:
+            return reader.wait_for(heard, timeout=5)
+        except AssertionError:
+            if attempt == tries - 1:
+                raise
+
+
+def start(x, reader, program, texts, env, typed_name):
+    """Starts the program and answers its name prompt; the prompt offers the
+    last player's name, typed over or taken with Enter."""
     game = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
                             stderr=subprocess.STDOUT)
-    try:
-        prompt = x.wait_for("Quorvel", dialog=True, timeout=30)
-        reader.wait_for(re.escape(texts("frmTables", "What is your name?")) + ".*")
+    prompt = x.wait_for("Quorvel", dialog=True, timeout=30)
+    reader.wait_for(re.escape(texts("frmTables", "What is your name?")) + ".*")
+    if typed_name:
         x.keys(prompt, "ctrl+a")
         x.type(prompt, NAME)
-        x.keys(prompt, "Return")
-        greeting = texts("frmTables", "Hi PlayerName, I hope you're ready to play ...")
-        reader.wait_for(re.escape(greeting.replace("PlayerName", NAME)) + ".*")
+    else:
+        reader.wait_for(re.escape(NAME) + " selected.*")
+    x.keys(prompt, "Return")
+    greeting = texts("frmTables", "Hi PlayerName, I hope you're ready to play ...")
+    reader.wait_for(re.escape(greeting.replace("PlayerName", NAME)) + ".*")
+    return game, x.wait_for("Quorvel", dialog=False)
 
-        main = x.wait_for("Quorvel", dialog=False)
-        x.keys(main, "ctrl+o", "alt+" + texts.key("frmTables", "&All"))
-        reader.wait_for(re.escape(texts("frmTables", "Every table is ticked.")) + ".*")
-        x.keys(main, "ctrl+f", "F2")
 
-        (table, multiplier), _ = heard_sum(speech, reader.wait_for(speech.sum + ".*").group(0))
-        for number in range(1, SUMS + 1):
-            if number == WRONG:
-                x.type(main, str(table * multiplier + 1))
-                x.keys(main, "Return")
-                expected = "wrong"
-            elif number == LATE:
-                expected = "late"
-            else:
-                x.type(main, str(table * multiplier))
-                x.keys(main, "Return")
-                expected = "right"
-            if number == SUMS:
-                break
-            outcome = speech.outcomes[expected]
-            utterance = reader.wait_for(f"{outcome} {speech.sum}.*").group(0)
-            product = table * multiplier
-            (table, multiplier), told = heard_sum(speech, utterance, outcome)
-            assert expected == "right" or told[-1] == product, \
-                f"sum {number}: heard {utterance!r}, not the right answer {product}"
+def leave(x, game, main):
+    x.keys(main, "ctrl+x")
+    status = game.wait(timeout=10)
+    assert status == 0, f"quorvel ended with status {status}"
 
-        score = texts("EndOfGame", "You have scored %1/%2.").replace("%1", str(SUMS - 2)) \
-            .replace("%2", str(SUMS))
-        reader.wait_for(f".*{re.escape(score)}.*")
-        score_box = x.wait_for("Quorvel", dialog=True)
-        x.keys(score_box, "Return")
-        x.wait_gone(score_box)
-        x.keys(main, "ctrl+x")
-        status = game.wait(timeout=10)
-        assert status == 0, f"quorvel ended with status {status}"
+
+def play(x, reader, main, texts):
+    """Plays a game and returns the sum let run out of time."""
+    speech = Speech(texts)
+    x.keys(main, "ctrl+o", "alt+" + texts.key("frmTables", "&All"))
+    reader.wait_for(re.escape(texts("frmTables", "Every table is ticked.")) + ".*")
+    x.keys(main, "ctrl+f", "F2")
+
+    (table, multiplier), _ = heard_sum(speech, reader.wait_for(speech.sum + ".*").group(0))
+    late = None
+    for number in range(1, SUMS + 1):
+        if number == 1:
+            x.keys(main, "Tab")  # nowhere else to go: the blank stays selected
+        if number == WRONG:
+            x.type(main, str(table * multiplier + 1))
+            x.keys(main, "Return")
+            expected = "wrong"
+        elif number == LATE:
+            late = table, multiplier
+            expected = "late"
+        else:
+            x.type(main, str(table * multiplier))
+            x.keys(main, "Return")
+            expected = "right"
+        if number == SUMS:
+            break
+        outcome = speech.outcomes[expected]
+        utterance = reader.wait_for(f"{outcome} {speech.sum}.*").group(0)
+        product = table * multiplier
+        (table, multiplier), told = heard_sum(speech, utterance, outcome)
+        assert expected == "right" or told[-1] == product, \
+            f"sum {number}: heard {utterance!r}, not the right answer {product}"
+
+    score = texts("EndOfGame", "You have scored %1/%2.").replace("%1", str(SUMS - 2)) \
+        .replace("%2", str(SUMS))
+    reader.wait_for(f".*{re.escape(score)}.*")
+    score_box = x.wait_for("Quorvel", dialog=True)
+    x.keys(score_box, "Return")
+    x.wait_gone(score_box)
+    heard = [said for said in reader.spoken if said in SELECTION_TALK]
+    assert not heard, f"the answer box's blank was heard: {heard}"
+    return late
+
+
+def page_through_history(x, reader, main, texts, late):
+    """Every record is heard, the game just played last, with its sum run out of time."""
+    title = texts("History", "%1's History (%2/%3) - %4")
+    games = SEEDED_GAMES + 1
+    for number in range(1, games + 1):
+        numbered = title.replace("%2", str(number)).replace("%3", str(games))
+        heard = re.escape(numbered).replace("%1", f".{{0,4}}{NAME}.{{0,4}}").replace("%4", ".*")
+        if number == 1:
+            press_until_heard(x, reader, main, "ctrl+h", f".*{heard}.*")
+        else:
+            reader.wait_for(f".*{heard}.*")
+        record = x.wait_for(title_pattern(numbered).replace("%1", texts.isolated(NAME))
+                            .replace("%4", texts.isolated(SHOWN_DATE_TIME)), dialog=True)
+        if number == games:
+            table, multiplier = late
+            sentence = texts("EndOfGame", "%1 times %2 is %3: you ran out of time.") \
+                .replace("%1", str(table)).replace("%2", str(multiplier)) \
+                .replace("%3", str(table * multiplier))
+            reader.wait_for(f".*{re.escape(sentence)}.*")
+        x.keys(record, "Return")  # Yes: the next record, or the end at the last
+    x.wait_gone(record)
+
+
+def read_wrong_sums(x, reader, main, texts, late):
+    """Down to the row of the sum run out of time in the grid of wrong sums: the row is read
+    as the sums that went wrong, not as a sentence for each of its sixteen squares."""
+    progress_title = texts("frmProgress", "%1's Progress")
+    heard = re.escape(progress_title).replace("%1", f".{{0,4}}{NAME}.{{0,4}}")
+    press_until_heard(x, reader, main, "ctrl+p", f".*{heard}.*")
+    progress = x.wait_for(title_pattern(progress_title).replace("%1", texts.isolated(NAME)),
+                          dialog=True)
+    table, multiplier = late
+    for name in ("Scores chart", "Sums answered wrong or not in time"):  # past period and chart
+        reader.catch_up()
+        x.keys(progress, "Tab")
+        reader.wait_for(re.escape(texts("frmProgress", name)) + ".*")
+    reader.catch_up()
+    first = len(reader.spoken)
+    x.keys(progress, *(["Down"] * (table - 2) if table > 2 else ["Down", "Up"]))
+    sum_text = f"{table} {texts('Sums', 'x')} {multiplier} = {table * multiplier}: "
+    reader.wait_for(re.escape(sum_text) + ".*")
+    reader.catch_up()
+    never = texts("frmProgress", "never wrong")
+    squares_read = sum(never in said for said in reader.spoken[first:])
+    assert squares_read <= max(table - 2, 2), \
+        f"{squares_read} sums never wrong read for {max(table - 2, 2)} rows"
+    x.keys(progress, "Escape")
+    x.wait_gone(progress)
+
+
+def cancel_a_game(x, reader, main, texts):
+    first_sum = pattern(texts("SumSpeech", "Sum %1 of %2: %3 times %4")).replace(r"(\d+)", "1", 1)
+    press_until_heard(x, reader, main, "F2", first_sum + ".*")
+    x.keys(main, "F9")
+    reader.wait_for(f".*{re.escape(texts('frmTables', 'Game cancelled by request!'))}.*")
+    reader.wait_for(".* push button.*")  # the focus is on it
+    message = x.wait_for("Quorvel", dialog=True)
+    x.keys(message, "Return")
+    x.wait_gone(message)
+
+
+def hear(x, reader, program, texts, env):
+    game, main = start(x, reader, program, texts, env, typed_name=True)
+    try:
+        late = play(x, reader, main, texts)
+        page_through_history(x, reader, main, texts, late)
+        read_wrong_sums(x, reader, main, texts, late)
+        cancel_a_game(x, reader, main, texts)
+        leave(x, game, main)
+        game, main = start(x, reader, program, texts, env, typed_name=False)
+        leave(x, game, main)
     finally:
         if game.poll() is None:
             game.kill()
@@ -119,19 +229,27 @@ def play(x, reader, program, texts, env):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("build_dir")
-    parser.add_argument("--lang", default="C.UTF-8", help="LANG to play in, such as de_DE.UTF-8")
+    parser.add_argument("--lang", default="C.UTF-8",
+                        help="LANG to play in, such as de_DE.UTF-8, or a language such as de")
     args = parser.parse_args()
+    args.lang = full_locale(args.lang)
     if not shutil.which("orca") or not os.path.exists("/usr/bin/python3"):
         print("Orca is not installed: skipped")
         return 77
     started = time.monotonic()
     with tempfile.TemporaryDirectory() as scratch, Display() as x:
-        with ScreenReader(x, scratch, args.lang) as reader:
-            env = dict(reader.env, XDG_CONFIG_HOME=os.path.join(scratch, "config"),
-                       QT_QPA_PLATFORM="xcb")
+        with ScreenReader(x, scratch, "C.UTF-8") as reader:
+            build = os.path.abspath(args.build_dir)
+            config = os.path.join(scratch, "config")
+            subprocess.run([os.path.join(build, "tests", "seed_history"),
+                            os.path.join(config, "Quorvel", "settings.sqlite"), NAME,
+                            str(SEEDED_GAMES)], check=True)
+            env = dict(reader.env, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", LANG=args.lang)
+            locales = locale_folder(args.lang, scratch)
+            if locales:
+                env["LOCPATH"] = locales
             try:
-                play(x, reader, os.path.join(os.path.abspath(args.build_dir), "quorvel"),
-                     Texts(args.lang), env)
+                hear(x, reader, os.path.join(build, "quorvel"), Texts(args.lang), env)
             except BaseException:
                 sys.stderr.write("Orca said:\n  " + "\n  ".join(reader.spoken) + "\n")
                 raise

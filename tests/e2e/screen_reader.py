@@ -124,6 +124,20 @@ class ScreenReader:
         pending = self._unread.find("SPEECH OUTPUT: '", end)
         self._unread = self._unread[pending:] if pending >= 0 else ""
 
+    def catch_up(self, quiet=0.3, timeout=5):
+        """Waits until Orca has been idle a moment, as a player listens before the next key.
+        A window that opens while Orca still works through the last one's events may go
+        unread: a key released meanwhile makes Orca take it as already presented."""
+        deadline = time.monotonic() + timeout
+        size, since = -1, time.monotonic()
+        while time.monotonic() < deadline:
+            now_size = os.path.getsize(self.log_path)
+            if now_size != size:
+                size, since = now_size, time.monotonic()
+            elif time.monotonic() - since >= quiet:
+                return
+            time.sleep(0.05)
+
     def wait_for(self, pattern, timeout=15):
         """The match of the first utterance, from those not yet waited on, that
         matches the pattern whole."""
