@@ -27,7 +27,6 @@ ANSWERED = 3  # wrongly, with 0; the rest run out of time
 FAST_PACE_S = 3
 CLIENT_WIDTH = 416  # the main window's designed width in logical pixels
 DATE_TIME = r"[0-9]{2}/[0-9]{2}/[0-9]{2} [0-9]{2}:[0-9]{2}:[0-9]{2}"
-SHOWN_DATE_TIME = r"[0-9][0-9./: -]*[0-9]"  # as the language writes it
 SCREEN = (1280, 1024)  # the size Display gives Xvfb
 TRANSLATIONS = os.path.join(os.path.dirname(__file__), "..", "..", "translations")
 SUPPORTED_LOCALES = "/usr/share/i18n/SUPPORTED"
@@ -109,6 +108,31 @@ def install(build_dir, prefix):
     return os.path.join(prefix, "games", "quorvel")
 
 
+def history_keys(store_path, player):
+    """The player's history keys in the order written; none while the store cannot be read."""
+    try:
+        store = sqlite3.connect(f"file:{store_path}?mode=ro", uri=True)
+        try:
+            return [key for (key,) in store.execute(
+                "SELECT key FROM settings WHERE section = ? ORDER BY id", (f"History\\{player}",))]
+        finally:
+            store.close()
+    except sqlite3.OperationalError:
+        return []
+
+
+def shown_history_keys(build_dir, env, store_path, player, count, timeout=5):
+    """The player's history keys as the program shows them in the language env asks for, once
+    there are count of them: a game's record is written as its score message closes."""
+    deadline = time.monotonic() + timeout
+    while len(keys := history_keys(store_path, player)) < count:
+        assert time.monotonic() < deadline, f"{len(keys)} history records stored, not {count}"
+        time.sleep(0.05)
+    helper = os.path.join(build_dir, "tests", "shown_key")
+    return subprocess.run([helper, *keys], env=env, check=True, capture_output=True,
+                          text=True).stdout.splitlines()
+
+
 def thread_count(pid):
     return len(os.listdir(f"/proc/{pid}/task"))
 
@@ -140,7 +164,7 @@ def practise_after_restart(x, texts):
     x.keys(main, "ctrl+x")
 
 
-def play(x, pid, screenshot, scale, games, progress_screenshot, texts, practise):
+def play(x, pid, screenshot, scale, games, progress_screenshot, texts, shown_first_key, practise):
     main = x.wait_for("Quorvel", dialog=False)
     width, _ = x.size(main)
     assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
@@ -169,10 +193,11 @@ def play(x, pid, screenshot, scale, games, progress_screenshot, texts, practise)
         play_answering_all(x, main)
         games += 1
 
+    shown = shown_first_key(games)
     x.keys(main, "ctrl+h")
     title = title_pattern(texts("History", "%1's History (%2/%3) - %4"))
     history = x.wait_for(title.replace("%1", texts.isolated(NAME)).replace("%2", "1").replace("%3", str(games))
-                         .replace("%4", texts.isolated(SHOWN_DATE_TIME)), dialog=True)
+                         .replace("%4", texts.isolated(title_pattern(shown))), dialog=True)
     # Yes, the default, at the last record ends the viewer; No ends it anywhere.
     x.keys(history, "Return" if games == 1 else "Escape")
     x.wait_gone(history)
@@ -303,11 +328,16 @@ def main():
             if locales:
                 env["LOCPATH"] = locales
             texts = Texts(args.lang)
+            store_path = os.path.join(config, "Quorvel", "settings.sqlite")
+
+            def shown_first_key(games):  # where the history viewer opens
+                return shown_history_keys(args.build_dir, env, store_path, NAME, games)[0]
+
             runs = [lambda pid: play(x, pid, args.screenshot and os.path.abspath(args.screenshot),
                                      args.scale, args.history + 1,
                                      args.progress_screenshot
                                      and os.path.abspath(args.progress_screenshot),
-                                     texts, args.practise)]
+                                     texts, shown_first_key, args.practise)]
             if args.practise:
                 runs.append(lambda pid: practise_after_restart(x, texts))
             for run in runs:
