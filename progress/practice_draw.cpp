@@ -44,11 +44,21 @@ bool restedEnough(Sum sum, std::span<const AskedSum> earlier) {
                         [sum](const AskedSum &asked) { return asked.sum == sum; });
 }
 
-bool answeredRight(Sum sum, std::span<const AskedSum> earlier) {
-    return std::any_of(earlier.begin(), earlier.end(), [sum](const AskedSum &asked) {
-        return asked.sum == sum && asked.outcome == Outcome::Right;
-    });
-}
+// The sums of the grid, one flag each.
+class SumFlags {
+  public:
+    void set(Sum sum) {
+        if (isSumShown(sum.table, sum.multiplier))
+            flags_[indexOf(sum)] = true;
+    }
+    bool operator[](Sum sum) const { return flags_[indexOf(sum)]; }
+
+  private:
+    static std::size_t indexOf(Sum sum) {
+        return std::size_t((sum.table - firstTable) * multipliersShown + sum.multiplier - 1);
+    }
+    std::array<bool, mostSums> flags_{};
+};
 
 // To a child 7 x 8 and 8 x 7 are one fact: asking either counts for both,
 // also within a game, or the two would keep coming up together.
@@ -69,6 +79,12 @@ std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge 
     // No sum of the grid is {0, 0}.
     const Sum previous = earlier.empty() ? Sum{} : earlier.back().sum;
 
+    SumFlags answeredRight;
+    for (const AskedSum &asked : earlier) {
+        if (asked.outcome == Outcome::Right)
+            answeredRight.set(asked.sum);
+    }
+
     Group trouble, due, others, rightAlready;
     std::array<bool, tablesShown> seen{};
     for (int table : tables) {
@@ -80,7 +96,7 @@ std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge 
                 continue;
             const SumKnowledge &state = now.of(table, multiplier);
             const std::int64_t lastSeen = factLastSeen(now, sum);
-            if (answeredRight(sum, earlier)) {
+            if (answeredRight[sum]) {
                 rightAlready.add(sum, lastSeen);
             } else if (learningState(state) == LearningState::Trouble) {
                 if (restedEnough(sum, earlier))
