@@ -6,6 +6,7 @@
 #include "platform/announcer.h"
 #include "platform/shown_text.h"
 #include "progress/knowledge_model.h"
+#include "progress/listened_grid.h"
 #include "progress/progress_texts.h"
 #include "progress/score_chart.h"
 #include "progress/wrong_sums_model.h"
@@ -134,11 +135,13 @@ void frmProgress::createControls(Knowledge knowledge) {
     wrongSums_ = new WrongSumsModel(this);
     grdWrongSums = new QTableView(this);
     grdWrongSums->setObjectName(QStringLiteral("grdWrongSums"));
-    grdWrongSums->setModel(wrongSums_);
+    new ListenedGrid(*wrongSums_, *grdWrongSums);
     grdWrongSums->setAccessibleName(wrongSumsHeading());
     grdWrongSums->setAccessibleDescription(wrongSumsExplanation());
     grdWrongSums->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdWrongSums->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves a grid, as it does every other control, instead of walking its squares.
+    grdWrongSums->setTabKeyNavigation(false);
     fitToContents(*grdWrongSums);
     layout->addWidget(grdWrongSums, 0, Qt::AlignLeft);
     auto *explanation = paragraph(QStringLiteral("lblExplanation"), this);
@@ -148,11 +151,12 @@ void frmProgress::createControls(Knowledge knowledge) {
     layout->addWidget(heading(knowledgeHeading(), this));
     grdKnowledge = new QTableView(this);
     grdKnowledge->setObjectName(QStringLiteral("grdKnowledge"));
-    grdKnowledge->setModel(new KnowledgeModel(std::move(knowledge), this));
+    new ListenedGrid(*new KnowledgeModel(std::move(knowledge), this), *grdKnowledge);
     grdKnowledge->setAccessibleName(knowledgeHeading());
     grdKnowledge->setAccessibleDescription(knowledgeExplanation());
     grdKnowledge->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdKnowledge->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdKnowledge->setTabKeyNavigation(false);
     fitToContents(*grdKnowledge);
     // Room for "99/99" in every square.
     grdKnowledge->horizontalHeader()->setDefaultSectionSize(

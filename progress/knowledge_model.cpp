@@ -3,6 +3,7 @@
 
 #include "progress/knowledge_model.h"
 
+#include "progress/listened_grid.h"
 #include "progress/progress_texts.h"
 
 #include <QColor>
@@ -50,6 +51,9 @@ QVariant KnowledgeModel::data(const QModelIndex &index, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return knownSumText(sum);
+    // A row read out names what is still to learn.
+    case ListenedGrid::quietRole:
+        return state == LearningState::NotAsked || state == LearningState::Known;
     case Qt::TextAlignmentRole:
         return int(Qt::AlignCenter);
     case Qt::BackgroundRole:

@@ -3,6 +3,7 @@
 
 #include "progress/wrong_sums_model.h"
 
+#include "progress/listened_grid.h"
 #include "progress/progress_texts.h"
 
 #include <QColor>
@@ -48,6 +49,8 @@ QVariant WrongSumsModel::sumData(int row, int column, int role) const {
     case Qt::ToolTipRole:
     case Qt::AccessibleTextRole:
         return wrongSumText(row + firstTable, column + 1, times);
+    case ListenedGrid::quietRole:
+        return times == 0;
     // A square never wrong keeps the view's own colours, light or dark.
     case Qt::BackgroundRole:
         return times > 0 ? QVariant(shade(times, counts_.most)) : QVariant();

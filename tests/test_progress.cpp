@@ -301,6 +301,10 @@ class TestProgress : public QObject {
             QCOMPARE(cell(window, 7, 7, Qt::AccessibleTextRole),
                      QString("7 x 8 = 56: wrong 3 times"));
             QCOMPARE(cell(window, 7, 0), QString());
+            // A row read out names only what went wrong, and the square the player is on.
+            QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString(" "));
+            QTableView *grid = in<QTableView>(window, "grdWrongSums");
+            grid->setCurrentIndex(grid->model()->index(7 - 2, 0));
             QCOMPARE(cell(window, 7, 0, Qt::AccessibleTextRole), QString("7 x 1 = 7: never wrong"));
             QCOMPARE(cell(window, 7, multipliersShown), QString("2"));
             auto lightness = [&window](int table, int column) {
