@@ -30,7 +30,7 @@ frmTables::frmTables(Services services, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(appTitle());
-    setWindowIcon(builtInProgramIcon());
+    setWindowIcon(programIcon());
     setFont(windowFont());
     createControls();
     createMenus();

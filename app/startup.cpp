@@ -9,7 +9,6 @@
 #include "platform/announcer.h"
 #include "platform/app_info.h"
 #include "platform/dialogs.h"
-#include "platform/program_icon.h"
 #include "settings/settings.h"
 #include "settings/stored_text.h"
 
@@ -80,8 +79,6 @@ void frmTables::Form_Load() {
         PlayerName = trimBlanks(
             services_.dialogs.inputBox(tr("What is your name?"), appTitle(), lastPlayer));
     } while (PlayerName.isEmpty());
-    // Not before the prompt, which it would hold up.
-    setWindowIcon(themedProgramIcon(windowIcon()));
 
     mnuSpeedSlow->setChecked(
         flagFromText(GetSetting(store, options, QStringLiteral("SlowSpeed"), "True"), true));

@@ -5,13 +5,9 @@
 
 #include "platform/app_info.h"
 
-QIcon builtInProgramIcon() {
+QIcon programIcon() {
     QIcon builtIn;
     for (const char *size : {"32", "48", "64", "128"})
         builtIn.addFile(QStringLiteral(":/icons/quorvel-%1.png").arg(QLatin1String(size)));
-    return builtIn;
-}
-
-QIcon themedProgramIcon(const QIcon &builtIn) {
     return QIcon::fromTheme(appId(), builtIn);
 }

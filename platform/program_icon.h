@@ -5,10 +5,6 @@
 
 #include <QIcon>
 
-// The artwork built into the program, at hand at once.
-QIcon builtInProgramIcon();
-
 // The program's icon from the desktop's theme, at every size the theme has;
-// without an installed theme icon, `builtIn`. Looking through the theme costs
-// as much as a fifth of the start-up.
-QIcon themedProgramIcon(const QIcon &builtIn);
+// without an installed theme icon, the artwork built into the program.
+QIcon programIcon();

@@ -16,16 +16,57 @@ constexpr std::size_t mostSums = std::size_t(tablesShown * multipliersShown);
 // A fixed-size list: a draw allocates nothing.
 struct Group {
     std::array<Sum, mostSums> sums;
+    // The day each was last seen; never seen is day 0.
+    std::array<std::int64_t, mostSums> lastSeen;
     std::size_t size = 0;
-    void add(Sum sum) { sums[size++] = sum; }
+
+    void add(Sum sum, std::int64_t seen) {
+        sums[size] = sum;
+        lastSeen[size++] = seen;
+    }
     bool isEmpty() const { return size == 0; }
-    Sum pick(float r) const { return sums[std::min(std::size_t(r * float(size)), size - 1)]; }
+    // Among the sums unseen the longest, the one `r` falls on.
+    Sum pick(float r) const {
+        const auto seen = std::span(lastSeen).first(size);
+        const std::int64_t longest = *std::min_element(seen.begin(), seen.end());
+        const auto equals = std::size_t(std::count(seen.begin(), seen.end(), longest));
+        std::size_t nth = std::min(std::size_t(r * float(equals)), equals - 1);
+        for (std::size_t i = 0;; ++i) {
+            if (seen[i] == longest && nth-- == 0)
+                return sums[i];
+        }
+    }
 };
 
 bool restedEnough(Sum sum, std::span<const AskedSum> earlier) {
     const std::size_t recent = std::min(earlier.size(), std::size_t(troubleSpacing));
     return std::none_of(earlier.end() - std::ptrdiff_t(recent), earlier.end(),
                         [sum](const AskedSum &asked) { return asked.sum == sum; });
+}
+
+// The sums of the grid, one flag each.
+class SumFlags {
+  public:
+    void set(Sum sum) {
+        if (isSumShown(sum.table, sum.multiplier))
+            flags_[indexOf(sum)] = true;
+    }
+    bool operator[](Sum sum) const { return flags_[indexOf(sum)]; }
+
+  private:
+    static std::size_t indexOf(Sum sum) {
+        return std::size_t((sum.table - firstTable) * multipliersShown + sum.multiplier - 1);
+    }
+    std::array<bool, mostSums> flags_{};
+};
+
+// To a child 7 x 8 and 8 x 7 are one fact: asking either counts for both,
+// also within a game, or the two would keep coming up together.
+std::int64_t factLastSeen(const Knowledge &known, Sum sum) {
+    const std::int64_t seen = known.of(sum.table, sum.multiplier).lastAsked;
+    if (!isSumShown(sum.multiplier, sum.table))
+        return seen;
+    return std::max(seen, known.of(sum.multiplier, sum.table).lastAsked);
 }
 
 } // namespace
@@ -38,7 +79,13 @@ std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge 
     // No sum of the grid is {0, 0}.
     const Sum previous = earlier.empty() ? Sum{} : earlier.back().sum;
 
-    Group trouble, due, others;
+    SumFlags answeredRight;
+    for (const AskedSum &asked : earlier) {
+        if (asked.outcome == Outcome::Right)
+            answeredRight.set(asked.sum);
+    }
+
+    Group trouble, due, others, rightAlready;
     std::array<bool, tablesShown> seen{};
     for (int table : tables) {
         if (!isSumShown(table, 1) || std::exchange(seen[std::size_t(table - firstTable)], true))
@@ -48,18 +95,25 @@ std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge 
             if (sum == previous)
                 continue;
             const SumKnowledge &state = now.of(table, multiplier);
-            if (learningState(state) == LearningState::Trouble) {
+            const std::int64_t lastSeen = factLastSeen(now, sum);
+            if (answeredRight[sum]) {
+                rightAlready.add(sum, lastSeen);
+            } else if (learningState(state) == LearningState::Trouble) {
                 if (restedEnough(sum, earlier))
-                    trouble.add(sum);
+                    trouble.add(sum, lastSeen);
             } else if (isDue(state, today)) {
-                due.add(sum);
+                due.add(sum, lastSeen);
             } else {
-                others.add(sum);
+                others.add(sum, lastSeen);
             }
         }
     }
-    if (trouble.isEmpty() && due.isEmpty() && others.isEmpty())
-        return std::nullopt;
+    if (trouble.isEmpty() && due.isEmpty() && others.isEmpty()) {
+        // Every sum there is was answered right in this game: ask them again.
+        if (rightAlready.isEmpty())
+            return std::nullopt;
+        others = rightAlready;
+    }
 
     const double troubleWeight = trouble.isEmpty() ? 0.0 : troubleShare;
     const double rest = 1.0 - troubleWeight;

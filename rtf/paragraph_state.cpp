@@ -110,12 +110,14 @@ QTextBlockFormat blockFormat(const ParagraphState &state, const ColorTable &colo
     // stops from the start of the first line.
     if (firstIndent < 0) {
         const int lineStart = startIndent + firstIndent;
-        QList<QTextOption::Tab> tabs{
-            QTextOption::Tab(twipsToPixels(-firstIndent), QTextOption::LeftTab)};
+        // In a right-to-left paragraph the text after a stop starts at its right.
+        const QTextOption::TabType startTab =
+            state.direction == Qt::RightToLeft ? QTextOption::RightTab : QTextOption::LeftTab;
+        QList<QTextOption::Tab> tabs{QTextOption::Tab(twipsToPixels(-firstIndent), startTab)};
         const int step = std::max(defaultTabTwips, 1);
         for (int stop = (startIndent / step + 1) * step; tabs.size() < kDefaultStopsAfterIndent;
              stop += step)
-            tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), QTextOption::LeftTab));
+            tabs.append(QTextOption::Tab(twipsToPixels(stop - lineStart), startTab));
         format.setTabPositions(tabs);
     }
     return format;

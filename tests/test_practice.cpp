@@ -78,8 +78,8 @@ class TestPractice : public QObject {
         QVERIFY2(unevenness(times) < 2 * 45, qPrintable(QString::number(unevenness(times))));
     }
 
-    // A practice game plays and is recorded as a game; the sums that went
-    // wrong before take most of it, and every sum asked is kept.
+    // A practice game plays and is recorded as a game; a sum that keeps going
+    // wrong comes back, and every sum asked is kept.
     void practiceFollowsWhatWentWrong() {
         DrillFixture fx;
         fx.store.put(sam, "01/12/26 10:00:00",
@@ -95,13 +95,11 @@ class TestPractice : public QObject {
         playToEnd(
             fx, [](int table, int multiplier) { return table * multiplier != 56; }, &asked);
 
-        const int weak = int(std::count_if(asked.begin(), asked.end(), [](auto sum) {
-            return sum == std::pair(7, 8) || sum == std::pair(7, 6);
-        }));
-        QVERIFY2(weak >= 6, qPrintable(QString::number(weak)));
         for (std::size_t at = 1; at < asked.size(); ++at)
             QVERIFY(asked[at] != asked[at - 1]);
+        // Always missed, 7 x 8 comes back, after several others.
         const int missed = int(std::count(asked.begin(), asked.end(), std::pair(7, 8)));
+        QVERIFY2(missed >= 2, qPrintable(QString::number(missed)));
         const QString record = *fx.store.value(sam, "06/12/26 14:03:09");
         QVERIFY(record.startsWith(scoreLine(20 - missed, 20) + transcriptHeader));
         QCOMPARE(record.count(transcriptLine(7, 8, "")), missed);

@@ -125,7 +125,8 @@ QString describe(const QTextBlockFormat &format) {
     // The hanging indent's stop, and the next one, for a label wider than that indent.
     const QList<QTextOption::Tab> tabs = format.tabPositions();
     if (!tabs.isEmpty())
-        parts << QString("tab:%1").arg(tabs[0].position);
+        parts << QString(tabs[0].type == QTextOption::RightTab ? "rtab:%1" : "tab:%1")
+                     .arg(tabs[0].position);
     if (tabs.size() > 1)
         parts << QString("next:%1").arg(tabs[1].position);
     if (format.hasProperty(QTextFormat::BackgroundBrush))
@@ -415,7 +416,7 @@ class TestRtfReader : public QObject {
         row("paragraph_formats.rtf", "Restored", "");
         row("paragraph_formats.rtf", "Hanging out", "");
         row("paragraph_formats.rtf", "Hanging from the right",
-            "right:48 indent:-24 tab:24 next:72");
+            "right:48 indent:-24 rtab:24 next:72");
         row("paragraph_formats.rtf", "Hanging out on the right", "left:48");
         row("breaks.rtf", "three", "page-break");
         row("lists.rtf", "First", "left:48 indent:-24 tab:24 next:72");

@@ -22,7 +22,7 @@ import sys
 import tempfile
 import time
 
-from play_a_game import SHOWN_DATE_TIME, Texts, full_locale, locale_folder, title_pattern
+from play_a_game import Texts, full_locale, locale_folder, shown_history_keys, title_pattern
 from screen_reader import ScreenReader
 from x11 import Display
 
@@ -149,10 +149,11 @@ def play(x, reader, main, texts):
     return late
 
 
-def page_through_history(x, reader, main, texts, late):
+def page_through_history(x, reader, main, texts, late, shown_keys):
     """Every record is heard, the game just played last, with its sum run out of time."""
     title = texts("History", "%1's History (%2/%3) - %4")
     games = SEEDED_GAMES + 1
+    shown = shown_keys(games)
     for number in range(1, games + 1):
         numbered = title.replace("%2", str(number)).replace("%3", str(games))
         heard = re.escape(numbered).replace("%1", f".{{0,4}}{NAME}.{{0,4}}").replace("%4", ".*")
@@ -161,7 +162,8 @@ def page_through_history(x, reader, main, texts, late):
         else:
             reader.wait_for(f".*{heard}.*")
         record = x.wait_for(title_pattern(numbered).replace("%1", texts.isolated(NAME))
-                            .replace("%4", texts.isolated(SHOWN_DATE_TIME)), dialog=True)
+                            .replace("%4", texts.isolated(title_pattern(shown[number - 1]))),
+                            dialog=True)
         if number == games:
             table, multiplier = late
             sentence = texts("EndOfGame", "%1 times %2 is %3: you ran out of time.") \
@@ -210,11 +212,13 @@ def cancel_a_game(x, reader, main, texts):
     x.wait_gone(message)
 
 
-def hear(x, reader, program, texts, env):
+def hear(x, reader, build, texts, env, store_path):
+    program = os.path.join(build, "quorvel")
     game, main = start(x, reader, program, texts, env, typed_name=True)
     try:
         late = play(x, reader, main, texts)
-        page_through_history(x, reader, main, texts, late)
+        page_through_history(x, reader, main, texts, late,
+                             lambda count: shown_history_keys(build, env, store_path, NAME, count))
         read_wrong_sums(x, reader, main, texts, late)
         cancel_a_game(x, reader, main, texts)
         leave(x, game, main)
@@ -241,15 +245,15 @@ def main():
         with ScreenReader(x, scratch, "C.UTF-8") as reader:
             build = os.path.abspath(args.build_dir)
             config = os.path.join(scratch, "config")
-            subprocess.run([os.path.join(build, "tests", "seed_history"),
-                            os.path.join(config, "Quorvel", "settings.sqlite"), NAME,
+            store_path = os.path.join(config, "Quorvel", "settings.sqlite")
+            subprocess.run([os.path.join(build, "tests", "seed_history"), store_path, NAME,
                             str(SEEDED_GAMES)], check=True)
             env = dict(reader.env, XDG_CONFIG_HOME=config, QT_QPA_PLATFORM="xcb", LANG=args.lang)
             locales = locale_folder(args.lang, scratch)
             if locales:
                 env["LOCPATH"] = locales
             try:
-                hear(x, reader, os.path.join(build, "quorvel"), Texts(args.lang), env)
+                hear(x, reader, build, Texts(args.lang), env, store_path)
             except BaseException:
                 sys.stderr.write("Orca said:\n  " + "\n  ".join(reader.spoken) + "\n")
                 raise

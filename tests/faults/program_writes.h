@@ -14,6 +14,8 @@
 namespace program_writes {
 
 inline constexpr unsigned stateBits = 17;
+// The sums of each game, as the options keep them.
+inline constexpr int sumsAGame = 10;
 inline constexpr unsigned allBits = (1u << stateBits) - 1;
 
 inline bool paceMark(unsigned state, int pace) {
@@ -30,7 +32,7 @@ inline SettingPairs options(const QString &player, unsigned state) {
                        {QStringLiteral("SlowSpeed"), flag(paceMark(state, 0))},
                        {QStringLiteral("MediumSpeed"), flag(paceMark(state, 1))},
                        {QStringLiteral("FastSpeed"), flag(paceMark(state, 2))},
-                       {QStringLiteral("MaximumSums"), QStringLiteral("10")}};
+                       {QStringLiteral("MaximumSums"), QString::number(sumsAGame)}};
     for (int i = 0; i < 14; ++i)
         pairs.emplace_back(QStringLiteral("Times %1").arg(i),
                            tableTicked(state, i) ? QStringLiteral("1") : QStringLiteral("0"));

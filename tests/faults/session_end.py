@@ -74,6 +74,11 @@ def in_own_mounts(program_path, setup):
             setup + '\nexec "$0"', program_path]
 
 
+def can_mount_privately(folder):
+    probe = in_own_mounts("true", f"mount --bind '{folder}' '{folder}'")
+    return subprocess.run(probe, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
+
+
 def start_on(command, env, x, store, hold):
     """Starts on a store that cannot be used, is told so once, plays the way to
     the end, and returns the seconds to the prompt and from Ctrl+X to the end."""
@@ -139,7 +144,9 @@ def stored_count_plays(build_dir, program_path, env, store):
 
 def unusable_stores(build_dir, program_path, env, scratch, store):
     """A store of another program through a link, one on a read-only mount, and
-    a disk that fills before the exit: told, and nothing of theirs written."""
+    a disk that fills before the exit: told, and nothing of theirs written; no
+    store is left. False when no mounts could be made here, so only the first
+    was tried."""
     folder = os.path.dirname(store)
     other = os.path.join(scratch, "other.db")
     foreign = sqlite3.connect(other)
@@ -156,6 +163,9 @@ def unusable_stores(build_dir, program_path, env, scratch, store):
     assert os.path.islink(store), "the link to another program's database was moved"
     os.remove(store)
 
+    if not can_mount_privately(folder):
+        # A package build's chroot, for one, allows no mounts.
+        return False
     seed(build_dir, store)
     with open(store, "rb") as file:
         before = file.read()
@@ -171,6 +181,8 @@ def unusable_stores(build_dir, program_path, env, scratch, store):
                                         f"cp '{scratch}/seeded' '{store}'")
     with Display() as x:
         full_at_exit(small, dict(x.env, **env), x, "/proc/{pid}/root" + folder + "/filler")
+    os.remove(store)
+    return True
 
 
 def main():
@@ -214,8 +226,7 @@ def main():
         assert not os.path.isfile(store)
         os.remove(store)
 
-        unusable_stores(build_dir, program_path, env, scratch, store)
-        os.remove(store)
+        mounted = unusable_stores(build_dir, program_path, env, scratch, store)
         stored_count_plays(build_dir, program_path, env, store)
 
     print(f"real program ended {len(ENDINGS)} ways (SIGTERM at the prompt; SIGTERM, SIGINT, "
@@ -224,9 +235,11 @@ def main():
           f"ending to exit at most {max(figures) * 1000:.0f} ms; store locked at start-up: "
           f"prompt after {locked[0]:.2f} s, exit {locked[1] * 1000:.0f} ms, options kept; FIFO "
           f"in its place: prompt after {fifo[0]:.2f} s, exit {fifo[1] * 1000:.0f} ms; another "
-          f"program's database linked in its place, a read-only mount and a disk full at exit: "
-          f"told, exit status 1, nothing of theirs written; a stored count of 15 sums played "
-          f"without opening the options")
+          f"program's database linked in its place"
+          f"{', a read-only mount and a disk full at exit' if mounted else ''}: told, exit "
+          f"status 1, nothing of theirs written"
+          f"{'' if mounted else ' (no mounts can be made here: the read-only and full stores were not tried)'}"
+          f"; a stored count of 15 sums played without opening the options")
 
 
 if __name__ == "__main__":

@@ -127,12 +127,13 @@ class TestTwoCopies : public QObject {
               earlierRecords, kills, migrated);
     }
 
-    // The key has one-second resolution; neither record may replace the other.
+    // The key has one-second resolution; neither record may replace the other,
+    // and what is known of the sums counts both games, whatever the name's case.
     void samePlayerInTheSameSecondKeepsBoth() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Quorvel/settings.sqlite"));
         WriterProcess first(path, QStringLiteral("Sam"));
-        WriterProcess second(path, QStringLiteral("Sam"));
+        WriterProcess second(path, QStringLiteral("SAM"));
         QCOMPARE((QByteArrayList{first.reply(), second.reply()}),
                  (QByteArrayList{"ready", "ready"}));
         QCOMPARE(together(first, second, "game 0"), (QByteArrayList{"ok", "ok"}));
@@ -142,6 +143,10 @@ class TestTwoCopies : public QObject {
         QCOMPARE(records.size(), size_t(2));
         QCOMPARE(records[0].first.left(15), QStringLiteral("06/12/26 14:03:"));
         QVERIFY(records[0].first != records[1].first);
+        int asked = 0;
+        for (const SumKnowledge &sum : store.readKnowledge(pw::historySection("sam")))
+            asked += sum.asked;
+        QCOMPARE(asked, 2 * pw::sumsAGame);
     }
 
     // Both copies start on a damaged store. The first to write sets it aside
