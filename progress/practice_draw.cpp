@@ -61,12 +61,14 @@ class SumFlags {
 };
 
 // To a child 7 x 8 and 8 x 7 are one fact: asking either counts for both,
-// also within a game, or the two would keep coming up together.
-std::int64_t factLastSeen(const Knowledge &known, Sum sum) {
-    const std::int64_t seen = known.of(sum.table, sum.multiplier).lastAsked;
-    if (!isSumShown(sum.multiplier, sum.table))
-        return seen;
-    return std::max(seen, known.of(sum.multiplier, sum.table).lastAsked);
+// also within a game, or the two would keep coming up together. A day after
+// today (a clock that was wrong, a hand edit) tells nothing: as never seen,
+// the sum comes up soon and its asking puts the day right.
+std::int64_t factLastSeen(const Knowledge &known, Sum sum, std::int64_t today) {
+    std::int64_t seen = known.of(sum.table, sum.multiplier).lastAsked;
+    if (isSumShown(sum.multiplier, sum.table))
+        seen = std::max(seen, known.of(sum.multiplier, sum.table).lastAsked);
+    return seen > today ? 0 : seen;
 }
 
 } // namespace
@@ -95,7 +97,7 @@ std::optional<Sum> drawPracticeSum(std::span<const int> tables, const Knowledge 
             if (sum == previous)
                 continue;
             const SumKnowledge &state = now.of(table, multiplier);
-            const std::int64_t lastSeen = factLastSeen(now, sum);
+            const std::int64_t lastSeen = factLastSeen(now, sum, today);
             if (answeredRight[sum]) {
                 rightAlready.add(sum, lastSeen);
             } else if (learningState(state) == LearningState::Trouble) {

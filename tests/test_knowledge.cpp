@@ -199,6 +199,16 @@ class TestKnowledge : public QObject {
         QVERIFY2(std::abs(share - expected) < 0.05, qPrintable(QString::number(share)));
     }
 
+    // A day ahead of today, from a clock that was wrong, must not keep a sum away.
+    void drawTakesADayAheadAsNeverSeen() {
+        std::vector<SumKnowledge> rows;
+        for (int multiplier = 1; multiplier <= 15; ++multiplier)
+            rows.push_back({7, multiplier, 3, 3, 0, 0, monday - 1, knownBox});
+        rows[8 - 1].lastAsked = monday + 1000;
+        const std::vector<Drawn> drawn = practise({7}, Knowledge(rows), 1, 1);
+        QVERIFY(drawn[0].sum == (Sum{7, 8}));
+    }
+
     void drawNeedsATable() {
         SeededRandom random;
         QVERIFY(!drawPracticeSum(std::vector<int>{}, Knowledge(), {}, monday, random));
