@@ -41,17 +41,29 @@ QLabel *paragraph(const QString &name, QWidget *parent) {
     return label;
 }
 
-// Every row and column in view at once, so nothing has to be scrolled to.
-void fitToContents(QTableView &view) {
-    const QFontMetrics metrics = view.fontMetrics();
-    view.horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    view.horizontalHeader()->setMinimumSectionSize(0);
-    view.verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
-    view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view.setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
-    view.setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+// A grid of squares, one a sum, read out as the player moves over it, with
+// every row and column in view at once, so nothing has to be scrolled to.
+QTableView *squareGrid(const QString &name, QAbstractTableModel &model, const QString &heading,
+                       const QString &explanation, QWidget *parent) {
+    auto *view = new QTableView(parent);
+    view->setObjectName(name);
+    new ListenedGrid(model, *view);
+    view->setAccessibleName(heading);
+    view->setAccessibleDescription(explanation);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves a grid, as it does every other control, instead of walking its squares.
+    view->setTabKeyNavigation(false);
+    const QFontMetrics metrics = view->fontMetrics();
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->horizontalHeader()->setMinimumSectionSize(0);
+    view->verticalHeader()->setDefaultSectionSize(metrics.height() + 6);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return view;
 }
 
 // Room for three digits, or for the largest count when it has more; the
@@ -133,31 +145,17 @@ void frmProgress::createControls(Knowledge knowledge) {
 
     layout->addWidget(heading(wrongSumsHeading(), this));
     wrongSums_ = new WrongSumsModel(this);
-    grdWrongSums = new QTableView(this);
-    grdWrongSums->setObjectName(QStringLiteral("grdWrongSums"));
-    new ListenedGrid(*wrongSums_, *grdWrongSums);
-    grdWrongSums->setAccessibleName(wrongSumsHeading());
-    grdWrongSums->setAccessibleDescription(wrongSumsExplanation());
-    grdWrongSums->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdWrongSums->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves a grid, as it does every other control, instead of walking its squares.
-    grdWrongSums->setTabKeyNavigation(false);
-    fitToContents(*grdWrongSums);
+    grdWrongSums = squareGrid(QStringLiteral("grdWrongSums"), *wrongSums_, wrongSumsHeading(),
+                              wrongSumsExplanation(), this);
     layout->addWidget(grdWrongSums, 0, Qt::AlignLeft);
     auto *explanation = paragraph(QStringLiteral("lblExplanation"), this);
     explanation->setText(wrongSumsExplanation());
     layout->addWidget(explanation);
 
     layout->addWidget(heading(knowledgeHeading(), this));
-    grdKnowledge = new QTableView(this);
-    grdKnowledge->setObjectName(QStringLiteral("grdKnowledge"));
-    new ListenedGrid(*new KnowledgeModel(std::move(knowledge), this), *grdKnowledge);
-    grdKnowledge->setAccessibleName(knowledgeHeading());
-    grdKnowledge->setAccessibleDescription(knowledgeExplanation());
-    grdKnowledge->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdKnowledge->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdKnowledge->setTabKeyNavigation(false);
-    fitToContents(*grdKnowledge);
+    grdKnowledge =
+        squareGrid(QStringLiteral("grdKnowledge"), *new KnowledgeModel(std::move(knowledge), this),
+                   knowledgeHeading(), knowledgeExplanation(), this);
     // Room for "99/99" in every square.
     grdKnowledge->horizontalHeader()->setDefaultSectionSize(
         grdKnowledge->fontMetrics().horizontalAdvance(QStringLiteral("99/99")) + 12);

@@ -11,7 +11,7 @@
     <message>
         <source>Correct</source>
         <extracomment>Column heading over the right answers; keep it short.</extracomment>
-        <translation>Bonne réponse</translation>
+        <translation>Résultat</translation>
     </message>
     <message>
         <source>Yours</source>
