@@ -23,7 +23,7 @@ QString authorDetails() {
         QCoreApplication::translate("frmAbout", "No web page"),
         QCoreApplication::translate("frmAbout", "Copyright 2026"),
     }
-        .join(QStringLiteral("\r\n"));
+        .join(QLatin1Char('\n'));
 }
 
 QString disclaimerText() {
