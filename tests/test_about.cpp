@@ -94,7 +94,8 @@ class TestAbout : public QObject {
             QCOMPARE(child(window, "fraAbout")->pos(), QPoint(0, 0));
             QCOMPARE(child<QLabel>(window, "lblTitle")->text(), QString("Quorvel"));
             QCOMPARE(child<QLabel>(window, "lblVersion")->text(), QString("Version 1.0"));
-            QCOMPARE(child<QLabel>(window, "lblCopyright")->text().split("\r\n").size(), 5);
+            QCOMPARE(child<QLabel>(window, "lblCopyright")->text().split(QLatin1Char('\n')).size(),
+                     5);
             // 5375 x 3695 twips
             QCOMPARE(window.frameGeometry().size(), QSize(358, 246));
             QCOMPARE(window.focusWidget(), child(window, "cmdOK"));
