@@ -8,12 +8,17 @@
 #include "drill/transcript.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 namespace {
 
 QString translatedHeader() {
-    return QStringLiteral("  ") +
+    // The sum lines hold no letters, so they run from the left whatever the
+    // language; a right-to-left heading line must too, to stand over its columns.
+    const QString start =
+        QGuiApplication::isRightToLeft() ? QStringLiteral("\u200E  ") : QStringLiteral("  ");
+    return start +
            //: Column heading over the sums answered wrongly; keep it short.
            QCoreApplication::translate("EndOfGame", "Sums") + QStringLiteral("\t\t") +
            //: Column heading over the right answers; keep it short.

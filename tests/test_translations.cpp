@@ -385,8 +385,17 @@ class TestTranslations : public QObject {
         QTest::newRow("score and header translated")
             << "de"
             << "You have scored 9/10.\r\n\r\n" + header + sums
-            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine Antwort\r\n  7  ·  12\t\t 84\t "
+            << "Dein Ergebnis: 9/10.\r\n\r\n  Aufgaben\t\tRichtig\tDeine Antwort\r\n  7  ·  12\t\t "
+               "84\t "
                "74\r\n";
+        // The heading line runs from the left like the sum lines, so each heading stands over its
+        // column.
+        QTest::newRow("right-to-left header")
+            << "he"
+            << "You have scored 9/10.\r\n\r\n" + header + sums
+            << QString::fromUtf8(
+                   "הציון שלך: 9/10.\r\n\r\n\u200e  תרגילים\t\tנכון\tשלך\r\n  7  ×  12\t\t "
+                   "84\t 74\r\n");
         QTest::newRow("score line alone") << "de"
                                           << "You have scored 10/10.\r\n\r\n"
                                           << "Dein Ergebnis: 10/10.\r\n\r\n";
