@@ -105,7 +105,8 @@ class SqliteStore : public SettingsBackend {
     int writeRows(const std::vector<Row> &rows, const char *sql);
     // Notes whether the store could answer a read that stepped to rc; returns rc.
     int noteRead(int rc);
-    void visitPart(const QString &section, qsizetype first, qsizetype limit,
+    // Visits the rows `select` gives for the section, from `first`, at most `limit`.
+    void visitPart(const char *select, const QString &section, qsizetype first, qsizetype limit,
                    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
     static int onBusy(void *store, int tries);
 

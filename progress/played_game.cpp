@@ -5,8 +5,10 @@
 
 #include "drill/history_key.h"
 #include "drill/transcript.h"
+#include "progress/record_pipe.h"
 
 #include <cstring>
+#include <thread>
 
 namespace {
 
@@ -21,6 +23,10 @@ class Cursor {
     explicit Cursor(QByteArrayView text) : at_(text.data()), end_(text.data() + text.size()) {}
 
     bool atEnd() const { return at_ == end_; }
+
+    // The next `count` bytes, or nothing when fewer are left.
+    const char *ahead(std::ptrdiff_t count) const { return end_ - at_ >= count ? at_ : nullptr; }
+    void skip(std::ptrdiff_t count) { at_ += count; }
 
     bool take(QByteArrayView literal) {
         if (end_ - at_ < literal.size() || std::memcmp(at_, literal.data(), literal.size()) != 0)
@@ -69,8 +75,44 @@ class Cursor {
     const char *end_;
 };
 
+// A number right-aligned in three places.
+std::optional<int> threePlaces(const char *at) {
+    int value = 0;
+    bool digits = false;
+    for (const char *place = at; place != at + 3; ++place) {
+        if (isDigit(*place)) {
+            value = value * 10 + (*place - '0');
+            digits = true;
+        } else if (digits || *place != ' ') {
+            return std::nullopt;
+        }
+    }
+    return digits ? std::optional(value) : std::nullopt;
+}
+
+std::optional<WrongSum> checkedSum(int table, int multiplier, int product) {
+    if (table < firstTable || table > lastTable || multiplier < 1 ||
+        multiplier > multipliersShown || product != table * multiplier)
+        return std::nullopt;
+    return WrongSum{std::uint8_t(table), std::uint8_t(multiplier)};
+}
+
 // "  7  x  12\t\t 84\t 74\r\n": the answer, whatever it was, is not needed.
+// A line as the game writes it is read at its fixed places, as thousands are
+// read at once; any other spacing number by number.
 std::optional<WrongSum> readTranscriptLine(Cursor &line) {
+    if (const char *at = line.ahead(16); at && std::memcmp(at + 3, "  x ", 4) == 0 &&
+                                         std::memcmp(at + 10, "\t\t", 2) == 0 && at[15] == '\t') {
+        const std::optional<int> table = threePlaces(at);
+        const std::optional<int> multiplier = threePlaces(at + 7);
+        const std::optional<int> product = threePlaces(at + 12);
+        if (table && multiplier && product) {
+            line.skip(16);
+            if (!line.skipLine())
+                return std::nullopt;
+            return checkedSum(*table, *multiplier, *product);
+        }
+    }
     line.skipBlanks();
     const std::optional<int> table = line.number();
     line.skipBlanks();
@@ -84,10 +126,7 @@ std::optional<WrongSum> readTranscriptLine(Cursor &line) {
     const std::optional<int> product = line.number();
     if (!product || !line.take("\t") || !line.skipLine())
         return std::nullopt;
-    if (*table < firstTable || *table > lastTable || *multiplier < 1 ||
-        *multiplier > multipliersShown || *product != *table * *multiplier)
-        return std::nullopt;
-    return WrongSum{std::uint8_t(*table), std::uint8_t(*multiplier)};
+    return checkedSum(*table, *multiplier, *product);
 }
 
 bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &wrongSums) {
@@ -141,13 +180,25 @@ std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView reco
 
 PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
     PlayerHistory history;
-    store.visitAll(section, [&history, thisYear](QByteArrayView key, QByteArrayView record) {
-        if (std::optional<PlayedGame> game =
-                readPlayedGame(key, record, history.wrongSums, thisYear))
-            history.games.push_back(*game);
-        else
-            ++history.unreadable;
+    // The store is read on this thread, the records parsed on another.
+    RecordPipe pipe;
+    std::thread parser([&pipe, &history, thisYear] {
+        RecordBatch batch;
+        while (pipe.take(batch)) {
+            batch.forEach([&history, thisYear](QByteArrayView key, QByteArrayView record) {
+                if (std::optional<PlayedGame> game =
+                        readPlayedGame(key, record, history.wrongSums, thisYear))
+                    history.games.push_back(*game);
+                else
+                    ++history.unreadable;
+            });
+            pipe.giveBack(std::move(batch));
+        }
     });
+    store.visitAll(section,
+                   [&pipe](QByteArrayView key, QByteArrayView record) { pipe.add(key, record); });
+    pipe.close();
+    parser.join();
     // What growing left spare goes back before the window is made.
     history.games.shrink_to_fit();
     history.wrongSums.shrink_to_fit();

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "drill/transcript.h"
 #include "platform/settings_backend.h"
 
 #include <QDateTime>
@@ -55,13 +56,9 @@ inline QString recordText(int n) {
     QString text = QStringLiteral("You have scored %1/10.\r\n\r\n").arg(correct);
     if (correct == 10)
         return text;
-    text += QStringLiteral("  Sums\t\tCorrect\tYours\r\n");
+    text += transcriptHeader;
     for (int i = correct; i < 10; ++i)
-        text += QStringLiteral("%1  x  %2\t\t%3\t%4\r\n")
-                    .arg(i + 2, 3)
-                    .arg(n % 13 + 3, 3)
-                    .arg((i + 2) * (n % 13 + 3), 3)
-                    .arg(n % 97, 3);
+        text += transcriptLine(i + 2, n % 13 + 3, QString::number(n % 97));
     return text;
 }
 
