@@ -210,7 +210,7 @@ void frmProgress::cboPeriod_Click() {
     lblSummary->setText(summary ? summaryText(shown_, *summary) : noGamesText(period));
     picScores->setScores(std::move(percents), std::move(dates),
                          summary ? summary->trend : std::nullopt, noGamesText(period));
-    const WrongSumCounts counts = countWrongSums(shown_);
+    const WrongSumCounts counts = countWrongSums(shown_, history_.wrongSums);
     wrongSums_->setCounts(counts);
     fitColumns(*grdWrongSums, counts.most, qsizetype(shown_.size()));
     showGame(picScores->current());

@@ -13,7 +13,7 @@ Knowledge keptOr(const std::vector<SumKnowledge> &kept, FromHistory fromHistory)
 
 Knowledge fromStoredHistory(SettingsBackend &store, const QString &section, std::int64_t today) {
     const int thisYear = QDate::fromJulianDay(today).year();
-    return knowledgeFromHistory(readPlayerHistory(store, section, thisYear).games);
+    return knowledgeFromHistory(readPlayerHistory(store, section, thisYear));
 }
 
 } // namespace
@@ -24,7 +24,7 @@ Knowledge keptKnowledge(SettingsBackend &store, const QString &section, std::int
 }
 
 Knowledge keptKnowledge(SettingsBackend &store, const QString &section,
-                        const std::vector<PlayedGame> &history) {
+                        const PlayerHistory &history) {
     return keptOr(store.readKnowledge(section),
                   [&history] { return knowledgeFromHistory(history); });
 }

@@ -10,7 +10,7 @@
 Knowledge keptKnowledge(SettingsBackend &store, const QString &section, std::int64_t today);
 // The same, from the history already read.
 Knowledge keptKnowledge(SettingsBackend &store, const QString &section,
-                        const std::vector<PlayedGame> &history);
+                        const PlayerHistory &history);
 
 // Adds one game's sums, played on `day`, to what is kept when the record is
 // written.

@@ -112,11 +112,11 @@ void addGame(Knowledge &knowledge, std::span<const AskedSum> game, std::int64_t 
     }
 }
 
-Knowledge knowledgeFromHistory(const std::vector<PlayedGame> &games) {
+Knowledge knowledgeFromHistory(const PlayerHistory &history) {
     Knowledge knowledge;
-    for (const PlayedGame &game : games) {
+    for (const PlayedGame &game : history.games) {
         const std::int64_t day = game.date.toJulianDay();
-        for (const WrongSum &wrong : game.wrong) {
+        for (const WrongSum &wrong : history.wrongSumsOf(game)) {
             SumKnowledge &sum = knowledge.of(wrong.table, wrong.multiplier);
             ++sum.asked;
             ++sum.wrong;

@@ -58,4 +58,4 @@ void addGame(Knowledge &knowledge, std::span<const AskedSum> game, std::int64_t 
 
 // For a player with history but no knowledge kept yet: every sum a record
 // lists as wrong is in trouble, last asked on the day of its latest record.
-Knowledge knowledgeFromHistory(const std::vector<PlayedGame> &games);
+Knowledge knowledgeFromHistory(const PlayerHistory &history);

@@ -159,7 +159,7 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
         wrongSums.resize(first);
         return false;
     }
-    game.wrong = std::span(wrongSums).subspan(first);
+    game.firstWrong = std::uint32_t(first);
     return true;
 }
 
@@ -202,13 +202,6 @@ PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, 
     // What growing left spare goes back before the window is made.
     history.games.shrink_to_fit();
     history.wrongSums.shrink_to_fit();
-    // The list has moved while it grew; each game's sums follow the last one's.
-    std::size_t next = 0;
-    for (PlayedGame &game : history.games) {
-        const auto count = std::size_t(game.sums - game.correct);
-        game.wrong = std::span(history.wrongSums).subspan(next, count);
-        next += count;
-    }
     return history;
 }
 

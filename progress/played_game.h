@@ -31,26 +31,33 @@ struct PlayedGame {
     QTime time;
     int correct = 0;
     int sums = 0;
-    std::span<const WrongSum> wrong; // sums - correct of them, held by whoever read the game
+    // Where its sums - correct wrong sums start in the list they were read
+    // into: a place, not a pointer, is half the size and survives the list growing.
+    std::uint32_t firstWrong = 0;
 };
 
 // A record's key ("06/12/26 14:03:09", its year the latest not after
 // thisYear that ends in those digits) and text, as UTF-8. Nothing when either is not in the form
 // the game writes, or they disagree: a score of 8/10 must come with exactly two wrong sums. The
-// wrong sums are added to wrongSums, and the game's point there until it grows.
+// wrong sums are added to wrongSums.
 std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView record,
                                          std::vector<WrongSum> &wrongSums, int thisYear);
 
-// Move-only: its games point into its own list of wrong sums.
-struct PlayerHistory {
-    PlayerHistory() = default;
-    PlayerHistory(PlayerHistory &&) = default;
-    PlayerHistory &operator=(PlayerHistory &&) = default;
+// The sums a game read into `wrongSums` went wrong in.
+inline std::span<const WrongSum> wrongSumsOf(const PlayedGame &game,
+                                             std::span<const WrongSum> wrongSums) {
+    return wrongSums.subspan(game.firstWrong, std::size_t(game.sums - game.correct));
+}
 
+struct PlayerHistory {
     std::vector<PlayedGame> games; // in the order they were played
     int unreadable = 0;
     // Every game's in one block: thousands of games are read at once.
     std::vector<WrongSum> wrongSums;
+
+    std::span<const WrongSum> wrongSumsOf(const PlayedGame &game) const {
+        return ::wrongSumsOf(game, wrongSums);
+    }
 };
 
 // The records of a player's history section.

@@ -14,7 +14,7 @@ void frmTables::mnuProgress_Click() {
     const QString section = historySection(PlayerName);
     const QDateTime now = services_.clock.now();
     PlayerHistory history = readPlayerHistory(services_.store, section, now.date().year());
-    Knowledge knowledge = keptKnowledge(services_.store, section, history.games);
+    Knowledge knowledge = keptKnowledge(services_.store, section, history);
     frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
                        services_.announcer, this);
     services_.modal.runModal(window);

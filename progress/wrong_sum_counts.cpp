@@ -5,11 +5,12 @@
 
 #include <algorithm>
 
-WrongSumCounts countWrongSums(const std::vector<const PlayedGame *> &games) {
+WrongSumCounts countWrongSums(const std::vector<const PlayedGame *> &games,
+                              std::span<const WrongSum> wrongSums) {
     WrongSumCounts counts;
     for (const PlayedGame *game : games) {
         std::array<bool, tablesShown> shown{};
-        for (const WrongSum &sum : game->wrong) {
+        for (const WrongSum &sum : wrongSumsOf(*game, wrongSums)) {
             const int row = sum.table - firstTable;
             int &times = counts.times[std::size_t(row)][std::size_t(sum.multiplier - 1)];
             counts.most = std::max(counts.most, ++times);

@@ -17,4 +17,5 @@ struct WrongSumCounts {
     int most = 0;
 };
 
-WrongSumCounts countWrongSums(const std::vector<const PlayedGame *> &games);
+WrongSumCounts countWrongSums(const std::vector<const PlayedGame *> &games,
+                              std::span<const WrongSum> wrongSums);

@@ -128,14 +128,10 @@ class TestKnowledge : public QObject {
     }
 
     void startsFromHistory() {
-        // A game only points at its wrong sums.
-        const std::vector<WrongSum> later{{7, 8}, {6, 9}}, earlier{{7, 8}};
-        const auto game = [](const char *date, const std::vector<WrongSum> &wrong) {
-            return PlayedGame{
-                QDate::fromString(date, Qt::ISODate), {}, 0, int(wrong.size()), wrong};
-        };
-        const Knowledge knowledge =
-            knowledgeFromHistory({game("2026-12-05", later), game("2026-12-01", earlier)});
+        PlayerHistory history;
+        history.wrongSums = {{7, 8}, {6, 9}, {7, 8}};
+        history.games = {{QDate(2026, 12, 5), {}, 0, 2, 0}, {QDate(2026, 12, 1), {}, 0, 1, 2}};
+        const Knowledge knowledge = knowledgeFromHistory(history);
         const SumKnowledge &sevenEights = knowledge.of(7, 8);
         QCOMPARE(sevenEights,
                  (SumKnowledge{7, 8, 2, 0, 2, 0, QDate(2026, 12, 5).toJulianDay(), 0}));

@@ -28,11 +28,11 @@ QString record(int correct, int sums, const QStringList &wrong = {}) {
     return text;
 }
 
-QString described(const std::optional<PlayedGame> &game) {
+QString described(const std::optional<PlayedGame> &game, const std::vector<WrongSum> &wrongSums) {
     if (!game)
         return QStringLiteral("unreadable");
     QStringList wrong;
-    for (const WrongSum &sum : game->wrong)
+    for (const WrongSum &sum : wrongSumsOf(*game, wrongSums))
         wrong << QStringLiteral("%1x%2").arg(sum.table).arg(sum.multiplier);
     return QStringLiteral("%1 %2 %3/%4 %5")
         .arg(game->date.toString(Qt::ISODate), game->time.toString(Qt::ISODate))
@@ -44,7 +44,7 @@ QString described(const std::optional<PlayedGame> &game) {
 
 PlayedGame playedAt(const QString &when, int correct = 1, int sums = 1) {
     const QDateTime moment = QDateTime::fromString(when, Qt::ISODate);
-    return {moment.date(), moment.time(), correct, sums, {}};
+    return {moment.date(), moment.time(), correct, sums};
 }
 
 // Opens the Progress window from the menu and hands it to `look` while it is open.
@@ -132,7 +132,9 @@ class TestProgress : public QObject {
         QFETCH(QString, record);
         QFETCH(QString, game);
         std::vector<WrongSum> wrongSums;
-        QCOMPARE(described(readPlayedGame(key.toUtf8(), record.toUtf8(), wrongSums, 2026)), game);
+        const std::optional<PlayedGame> played =
+            readPlayedGame(key.toUtf8(), record.toUtf8(), wrongSums, 2026);
+        QCOMPARE(described(played, wrongSums), game);
     }
 
     void twoDigitYears_data() {
@@ -193,13 +195,13 @@ class TestProgress : public QObject {
     }
 
     void countsWrongSumsAndTheGamesShowingEachTable() {
-        std::vector<WrongSum> firstSums, secondSums;
+        std::vector<WrongSum> wrongSums;
         const std::optional<PlayedGame> first =
             readPlayedGame("01/12/26 10:00:00",
-                           record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8(), firstSums, 2026);
+                           record(6, 10, {"7x8", "7x8", "7x3", "15x15"}).toUtf8(), wrongSums, 2026);
         const std::optional<PlayedGame> second =
-            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8(), secondSums, 2026);
-        const WrongSumCounts counts = countWrongSums({&*first, &*second});
+            readPlayedGame("02/12/26 10:00:00", record(9, 10, {"7x8"}).toUtf8(), wrongSums, 2026);
+        const WrongSumCounts counts = countWrongSums({&*first, &*second}, wrongSums);
         QCOMPARE(counts.times[5][7], 3);
         QCOMPARE(counts.times[5][2], 1);
         QCOMPARE(counts.times[13][14], 1);
@@ -229,7 +231,7 @@ class TestProgress : public QObject {
         QCOMPARE(history.unreadable, (games + 6) / 7);
         for (int n = 0; n < games; ++n) {
             QStringList wrong;
-            for (const WrongSum &sum : history.games[std::size_t(n)].wrong)
+            for (const WrongSum &sum : history.wrongSumsOf(history.games[std::size_t(n)]))
                 wrong << QStringLiteral("%1x%2").arg(sum.table).arg(sum.multiplier);
             QCOMPARE(wrong, wrongOf(n));
         }
