@@ -411,6 +411,9 @@ bool SqliteStore::open() {
     sqlite3_create_function_v2(db_, "matching_form", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                matchingFormInSql, nullptr, nullptr, nullptr);
     exec("PRAGMA synchronous = FULL");
+    // A long history is read once, front to back: a larger cache would only
+    // keep megabytes of what was read. The system's own cache still holds the file.
+    exec("PRAGMA cache_size = -256");
     learnLayout();
     return true;
 }
