@@ -6,7 +6,6 @@
 #include "drill/answer_box.h"
 #include "platform/app_info.h"
 #include "platform/fonts.h"
-#include "platform/program_icon.h"
 #include "progress/knowledge.h"
 
 #include <QAction>
@@ -30,7 +29,6 @@ frmTables::frmTables(Services services, QWidget *parent)
     registerResources();
     setObjectName(QStringLiteral("frmTables"));
     setWindowTitle(appTitle());
-    setWindowIcon(programIcon());
     setFont(windowFont());
     createControls();
     createMenus();

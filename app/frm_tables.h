@@ -5,6 +5,7 @@
 
 #include "drill/sum_speech.h"
 #include "platform/pacing_timer.h"
+#include "platform/program_icon.h"
 #include "platform/services.h"
 
 #include <QMainWindow>
@@ -116,6 +117,7 @@ class frmTables : public QMainWindow {
 
     Services services_;
     bool optionsSavable_ = false;
+    ProgramIconAfterDialog icon_{*this};
 
     // Game variables, in declaration order.
     QString PlayerName;

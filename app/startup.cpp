@@ -79,6 +79,7 @@ void frmTables::Form_Load() {
         PlayerName = trimBlanks(
             services_.dialogs.inputBox(tr("What is your name?"), appTitle(), lastPlayer));
     } while (PlayerName.isEmpty());
+    icon_.giveNow();
 
     mnuSpeedSlow->setChecked(
         flagFromText(GetSetting(store, options, QStringLiteral("SlowSpeed"), "True"), true));

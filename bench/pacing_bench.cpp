@@ -3,8 +3,10 @@
 
 // Plays real games in the real program on an X server, nobody answering, and
 // prints how long each sum stayed on screen against the time allowed: from
-// the drawing that shows a sum to the drawing that shows the next, by the X
-// server's own time stamps (whole milliseconds: -1 ms can be a rounding).
+// the drawing that shows a sum to the drawing that shows the next, each timed
+// to the microsecond as the server's report of it arrives here. Also counts
+// how often the program's main thread woke meanwhile, against the blinking
+// cursor of its name prompt alone.
 //
 // Usage: pacing_bench <program> [games per pace]   (9 timed sums a game)
 #include "bench/figures.h"
@@ -15,6 +17,8 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -32,9 +36,37 @@ struct Pace {
     int allowedMs;
 };
 
-// The times the sums of one game were first drawn; fewer when one never was.
-std::vector<double> playOneGame(Screen &screen, xcb_window_t window, int allowedMs) {
-    std::vector<double> shown;
+// The times the main thread went to sleep and was woken again, so far: by
+// its event loop's timers and files, and by each answer the X server gives.
+long wakeUps(pid_t pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/task/" + std::to_string(pid) +
+                         "/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
+            return std::atol(line.c_str() + 24);
+    }
+    return 0;
+}
+
+// With nothing else going on in the program: its name prompt's cursor blinking.
+double cursorWakeUpsPerSecond(Screen &screen, xcb_window_t prompt, pid_t pid) {
+    constexpr double watchedMs = 6000;
+    screen.focus(prompt);
+    screen.idle(500);
+    const long before = wakeUps(pid);
+    screen.idle(watchedMs);
+    return double(wakeUps(pid) - before) * 1000 / watchedMs;
+}
+
+struct Game {
+    std::vector<double> shown; // when each sum was first drawn; fewer when one never was
+    long wakeUps = 0;          // from the first sum drawn to the last
+};
+
+Game playOneGame(Screen &screen, xcb_window_t window, pid_t pid, int allowedMs) {
+    Game game;
+    std::vector<double> &shown = game.shown;
+    long firstWakeUps = 0;
     screen.focus(window);
     screen.press(f2Key);
     double waitMs = 5000;
@@ -47,6 +79,10 @@ std::vector<double> playOneGame(Screen &screen, xcb_window_t window, int allowed
         if (shown.empty() || *drawn - shown.back() > allowedMs / 2.0) {
             shown.push_back(*drawn);
             waitMs = allowedMs + 5000;
+            const long now = wakeUps(pid);
+            if (shown.size() == 1)
+                firstWakeUps = now;
+            game.wakeUps = now - firstWakeUps;
         }
     }
     // The end-of-game message.
@@ -55,7 +91,7 @@ std::vector<double> playOneGame(Screen &screen, xcb_window_t window, int allowed
         screen.press(returnKey);
         screen.waitForUnmapped(*message);
     }
-    return shown;
+    return game;
 }
 
 } // namespace
@@ -84,42 +120,62 @@ int main(int argc, char *argv[]) {
         std::fprintf(stderr, "pacing_bench: the program never asked for a name\n");
         return 1;
     }
-    screen.focus(*prompt);
+    const double cursorPerSecond = cursorWakeUpsPerSecond(screen, *prompt, pid);
     screen.press(returnKey);
     screen.waitForUnmapped(*prompt);
     const xcb_window_t window = screen.mainWindow();
     screen.watchEveryDrawing(window);
 
     const Pace paces[] = {{"slow", 's', 7500}, {"medium", 'm', 5000}, {"fast", 'f', 3000}};
-    std::printf("Time on screen beyond the time allowed, nobody answering (X server, %d games "
-                "of %d timed sums per pace):\n",
-                games, sumsPerGame - 1);
-    std::printf("  %-7s %9s %5s %6s %10s %10s %10s\n", "pace", "allowed", "sums", "early", "median",
-                "minimum", "maximum");
+    std::printf("Time on screen beyond the time allowed, nobody answering (%d games of %d timed "
+                "sums per pace);\nthe main thread's wake-ups a second meanwhile, and a sum beyond "
+                "those of a blinking\ncursor alone (%.1f a second at the name prompt):\n",
+                games, sumsPerGame - 1, cursorPerSecond);
+    std::printf("  %-7s %9s %5s %6s %10s %10s %10s %9s %9s\n", "pace", "allowed", "sums", "early",
+                "median", "minimum", "maximum", "wakes/s", "more/sum");
     int status = 0;
     for (const Pace &pace : paces) {
         screen.focus(window);
         screen.press(pace.key, true);
         screen.idle(300);
         std::vector<double> beyond;
+        long paceWakeUps = 0;
+        double paceMs = 0;
         for (int game = 0; game < games; ++game) {
-            const std::vector<double> shown = playOneGame(screen, window, pace.allowedMs);
+            const Game played = playOneGame(screen, window, pid, pace.allowedMs);
+            const std::vector<double> &shown = played.shown;
             if (int(shown.size()) < sumsPerGame) {
                 std::fprintf(stderr, "pacing_bench: a sum was never drawn at the %s pace\n",
                              pace.name);
                 status = 1;
             }
-            for (size_t sum = 1; sum < shown.size(); ++sum)
+            for (size_t sum = 1; sum < shown.size(); ++sum) {
                 beyond.push_back(shown[sum] - shown[sum - 1] - pace.allowedMs);
+                if (beyond.back() < 0) {
+                    std::fprintf(stderr,
+                                 "pacing_bench: FAILED: a sum was on screen %.3f ms less than "
+                                 "the %d ms allowed at the %s pace\n",
+                                 -beyond.back(), pace.allowedMs, pace.name);
+                    status = 1;
+                }
+            }
+            if (shown.size() > 1) {
+                paceWakeUps += played.wakeUps;
+                paceMs += shown.back() - shown.front();
+            }
         }
         if (beyond.empty())
             continue;
         const auto early =
             std::count_if(beyond.begin(), beyond.end(), [](double ms) { return ms < 0; });
-        std::printf("  %-7s %6d ms %5zu %6td %7.2f ms %7.2f ms %7.2f ms\n", pace.name,
+        const double perSecond = double(paceWakeUps) * 1000 / paceMs;
+        // Beyond the cursor's, over the time a sum is on screen.
+        const double extraPerSum =
+            (perSecond - cursorPerSecond) * (paceMs / double(beyond.size())) / 1000;
+        std::printf("  %-7s %6d ms %5zu %6td %7.2f ms %7.2f ms %7.2f ms %9.1f %9.2f\n", pace.name,
                     pace.allowedMs, beyond.size(), early, median(beyond),
                     *std::min_element(beyond.begin(), beyond.end()),
-                    *std::max_element(beyond.begin(), beyond.end()));
+                    *std::max_element(beyond.begin(), beyond.end()), perSecond, extraPerSum);
         std::fflush(stdout);
     }
     killProgram(pid);

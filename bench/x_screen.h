@@ -67,16 +67,16 @@ class Screen {
         pump(ms, [](xcb_window_t) { return false; });
     }
 
-    // The time the window is next drawn over an area at least `minWidth` pixels
-    // wide, as the server stamps it (whole milliseconds, so that a busy machine
-    // slowing this client does not move it); nothing when that does not come
-    // within the time. Needs watchEveryDrawing.
+    // The time (nowMs) the window is next drawn over an area at least
+    // `minWidth` pixels wide, taken as the server's report of it arrives: the
+    // server's own time stamps count whole milliseconds. Nothing when that
+    // does not come within the time. Needs watchEveryDrawing.
     std::optional<double> waitForDrawing(xcb_window_t window, int minWidth, double timeoutMs) {
         std::optional<double> drawnAt;
         pump(timeoutMs, [&](xcb_window_t damaged) {
             if (damaged == window && lastDamage_.damage == everyDrawing_ &&
                 lastDamage_.area.width >= minWidth)
-                drawnAt = double(lastDamage_.timestamp);
+                drawnAt = lastDamageArrived_;
             return drawnAt.has_value();
         });
         return drawnAt;
@@ -151,6 +151,7 @@ class Screen {
             mapped_.erase(reinterpret_cast<xcb_unmap_notify_event_t *>(event)->window);
         } else if (type == damageEvent_ + XCB_DAMAGE_NOTIFY) {
             lastDamage_ = *reinterpret_cast<xcb_damage_notify_event_t *>(event);
+            lastDamageArrived_ = nowMs();
             return lastDamage_.drawable;
         }
         return std::nullopt;
@@ -209,4 +210,5 @@ class Screen {
     xcb_window_t mainWindow_ = XCB_NONE;
     xcb_damage_damage_t everyDrawing_ = XCB_NONE;
     xcb_damage_notify_event_t lastDamage_{};
+    double lastDamageArrived_ = 0;
 };

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-AnswerBox::AnswerBox(const QString &text, QWidget *parent) : QLineEdit(text, parent) {
+AnswerBox::AnswerBox(const QString &text, QWidget *parent)
+    : FaceWhenShown<QLineEdit>(text, parent) {
     // Composed input would slip past the key handler.
     setAttribute(Qt::WA_InputMethodEnabled, false);
 }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "platform/face_when_shown.h"
+
 #include <QLineEdit>
 
 #include <functional>
@@ -11,7 +13,8 @@
 // first, which lets them in or discards them by setting the code to 0; keys
 // that produce none edit the text as usual. A locked box takes nothing from
 // the user, pasting included, while its key handler still hears every key.
-class AnswerBox : public QLineEdit {
+// Hidden until a game starts, it lays its text out in the sum's face only then.
+class AnswerBox : public FaceWhenShown<QLineEdit> {
     Q_OBJECT
 
   public:

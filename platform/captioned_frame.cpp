@@ -14,7 +14,7 @@ constexpr int captionBlank = 2;
 } // namespace
 
 CaptionedFrame::CaptionedFrame(const QString &caption, QWidget *parent)
-    : QGroupBox(caption, parent) {}
+    : FaceWhenShown<QGroupBox>(caption, parent) {}
 
 QRect CaptionedFrame::captionRect() const {
     const QFontMetrics metrics = fontMetrics();

@@ -3,12 +3,15 @@
 
 #pragma once
 
+#include "platform/face_when_shown.h"
+
 #include <QGroupBox>
 
 // A frame as the classic desktop draws one: an etched border whose top runs
 // through the middle of the caption, the caption set into it near the left.
-// Its children are placed by hand, from its top-left corner.
-class CaptionedFrame : public QGroupBox {
+// Its children are placed by hand, from its top-left corner. Hidden at
+// start-up, it measures its caption in its own face only once shown.
+class CaptionedFrame : public FaceWhenShown<QGroupBox> {
     Q_OBJECT
 
   public:

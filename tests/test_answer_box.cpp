@@ -200,6 +200,18 @@ class TestAnswerBox : public QObject {
         QTest::mouseClick(fx.answerBox(), Qt::LeftButton, {}, fx.answerBox()->rect().center());
         QCOMPARE(fx.answerBox()->selectedText(), QString());
     }
+
+    // Given its face while hidden, the box lays its text out in it once a game shows it.
+    void theBoxShowsItsTextInTheSumsFace() {
+        DrillFixture fx;
+        startAtSevenTimesEight(fx);
+        QLineEdit plain;
+        plain.setFont(fx.answerBox()->font());
+        const auto lineHeight = [](const QLineEdit &box) {
+            return box.inputMethodQuery(Qt::ImCursorRectangle).toRect().height();
+        };
+        QCOMPARE(lineHeight(*fx.answerBox()), lineHeight(plain));
+    }
 };
 
 QTEST_MAIN(TestAnswerBox)

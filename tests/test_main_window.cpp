@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -188,7 +189,16 @@ class TestMainWindow : public QObject {
         QVERIFY(flags & Qt::WindowMinimizeButtonHint);
         QVERIFY(flags & Qt::WindowCloseButtonHint);
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-        QVERIFY(!fx.window->windowIcon().isNull());
+    }
+
+    // The icon comes once a dialog (at start-up, the name prompt) has been drawn.
+    void iconComesAfterTheFirstDialogIsDrawn() {
+        WindowFixture fx;
+        fx.make().show();
+        QVERIFY(fx.window->windowIcon().isNull());
+        QDialog prompt;
+        prompt.show();
+        QTRY_VERIFY(!fx.window->windowIcon().isNull());
         const QImage icon(QStringLiteral(":/icons/quorvel-32.png"));
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY(icon.hasAlphaChannel());

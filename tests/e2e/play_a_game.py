@@ -170,6 +170,9 @@ def play(x, pid, screenshot, scale, games, progress_screenshot, texts, shown_fir
     assert width == round(CLIENT_WIDTH * scale), f"main window {width} px wide at scale {scale}"
 
     prompt = x.wait_for("Quorvel", dialog=True)
+    # Given once the prompt is drawn, the icon reaches the window manager while it is open.
+    sizes = x.icon_sizes(main)
+    assert (32, 32) in sizes, f"main window's icon sizes {sizes}"
     x.keys(prompt, "ctrl+a")
     x.type(prompt, f"  {NAME}  ")
     x.keys(prompt, "Return")

@@ -91,6 +91,17 @@ class Display:
             time.sleep(0.05)
         raise AssertionError(f"window {window} still shown after {timeout} s")
 
+    def icon_sizes(self, window, timeout=10):
+        """The sizes of the icon the window gives the window manager, once it gives one."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            icon = self._run("xprop", "-id", window, "_NET_WM_ICON", check=False)
+            sizes = [(int(w), int(h)) for w, h in re.findall(r"Icon \((\d+) x (\d+)\)", icon)]
+            if sizes:
+                return sizes
+            time.sleep(0.05)
+        raise AssertionError(f"window {window} gave no icon within {timeout} s")
+
     def title(self, window):
         return self._run("xdotool", "getwindowname", window)
 
