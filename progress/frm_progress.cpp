@@ -37,6 +37,13 @@ QLabel *paragraph(const QString &name, QWidget *parent) {
     auto *label = new QLabel(parent);
     label->setObjectName(name);
     label->setWordWrap(true);
+    return label;
+}
+
+// What is said of the player's own games can be copied. Selectable text is
+// laid out again at every width tried, so the fixed explanations are not.
+QLabel *selectableParagraph(const QString &name, QWidget *parent) {
+    QLabel *label = paragraph(name, parent);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return label;
 }
@@ -123,7 +130,7 @@ void frmProgress::createControls(Knowledge knowledge) {
     for (Period period : periods)
         cboPeriod->addItem(periodName(period));
     periodCaption->setBuddy(cboPeriod);
-    lblUnreadable = paragraph(QStringLiteral("lblUnreadable"), this);
+    lblUnreadable = selectableParagraph(QStringLiteral("lblUnreadable"), this);
     lblUnreadable->setWordWrap(false);
     lblUnreadable->setText(unreadableText(history_.unreadable));
     lblUnreadable->setVisible(history_.unreadable > 0);
@@ -138,8 +145,8 @@ void frmProgress::createControls(Knowledge knowledge) {
     picScores->setObjectName(QStringLiteral("picScores"));
     picScores->setAccessibleName(chartName());
     layout->addWidget(picScores, 1);
-    lblSummary = paragraph(QStringLiteral("lblSummary"), this);
-    lblGame = paragraph(QStringLiteral("lblGame"), this);
+    lblSummary = selectableParagraph(QStringLiteral("lblSummary"), this);
+    lblGame = selectableParagraph(QStringLiteral("lblGame"), this);
     layout->addWidget(lblSummary);
     layout->addWidget(lblGame);
 
