@@ -25,9 +25,7 @@ qsizetype SettingsBackend::count(const QString &section) {
     return qsizetype(readAll(section).size());
 }
 
-void SettingsBackend::visitAll(
-    const QString &section,
-    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
+void SettingsBackend::visitAll(const QString &section, const Visit &visit, const Visit &) {
     for (const auto &[key, value] : readAll(section))
         visit(key.toUtf8(), value.toUtf8());
 }

@@ -21,6 +21,8 @@
 #include <climits>
 #include <condition_variable>
 #include <mutex>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -85,19 +87,25 @@ constexpr const char *selectValue =
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
                                       " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
+// A section's first row and its last, each found from the index.
+constexpr const char *selectSectionEnds =
+    "SELECT (SELECT min(id) FROM settings WHERE section_match = ?1),"
+    " (SELECT max(id) FROM settings WHERE section_match = ?1)";
 // A whole section is read along the table between its first row and its last:
 // stepping the rows themselves costs a third less than looking each up from the
 // section's index, and at worst the whole table is read.
-constexpr const char *selectWholeSection =
-    "SELECT key, value FROM settings NOT INDEXED WHERE section_match = ?1"
-    " AND id BETWEEN (SELECT min(id) FROM settings WHERE section_match = ?1)"
-    " AND (SELECT max(id) FROM settings WHERE section_match = ?1) ORDER BY id LIMIT ?2 OFFSET ?3";
+constexpr const char *selectRowsBetween =
+    "SELECT id, key, value FROM settings NOT INDEXED WHERE section_match = ?1"
+    " AND id BETWEEN ?2 AND ?3 ORDER BY id";
+// Over fewer rows than this a second connection costs more than it saves.
+constexpr qint64 minRowsToSplit = 2000;
 // The keys' and values' starts are read apart, so that a long one is never read whole.
 constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
                                           " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_match = ?1";
-constexpr const char *statements[] = {upsert,        insertNew,          selectValue,
-                                      selectSection, selectWholeSection, countSection};
+constexpr const char *statements[] = {upsert,           insertNew,    selectValue,
+                                      selectSection,    countSection, selectSectionEnds,
+                                      selectRowsBetween};
 
 constexpr const char *setEarlierAside = "ALTER TABLE settings RENAME TO settings_earlier;"
                                         "DROP INDEX settings_by_section";
@@ -233,6 +241,40 @@ Found lookUp(const QByteArray &file, FileId &id) {
 std::optional<FileId> plainFileAt(const QByteArray &file) {
     FileId id;
     return lookUp(file, id) == Found::PlainFile ? std::optional(id) : std::nullopt;
+}
+
+// Visits a section's rows with ids from `from` to `to`; the step that ended
+// the reading, and the id to go on from when it ended early.
+std::pair<int, qint64> visitRows(sqlite3 *db, const QString &match, qint64 from, qint64 to,
+                                 const SettingsBackend::Visit &visit) {
+    Statement query(db, selectRowsBetween);
+    if (!query.ok())
+        return {sqlite3_errcode(db), from}; // preparing reads the schema
+    query.bind(1, match);
+    query.bind(2, from);
+    query.bind(3, to);
+    int rc = SQLITE_OK;
+    while ((rc = query.step()) == SQLITE_ROW) {
+        from = query.number(0) + 1;
+        visit(query.bytes(1), query.bytes(2));
+    }
+    return {rc, from};
+}
+
+// The same, through a connection of the calling thread's own to the file
+// `opened`; the id to go on from where it could not read on.
+qint64 visitRowsApart(const QByteArray &file, const FileId &opened, const QString &match,
+                      qint64 from, qint64 to, const SettingsBackend::Visit &visit) {
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK &&
+        plainFileAt(file) == opened) {
+        sqlite3_exec(db, "PRAGMA cache_size = -256", nullptr, nullptr, nullptr);
+        const auto [rc, next] = visitRows(db, match, from, to, visit);
+        from = rc == SQLITE_DONE ? to + 1 : next;
+    }
+    sqlite3_close_v2(db);
+    return from;
 }
 
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
@@ -630,15 +672,44 @@ SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsiz
     return pairs;
 }
 
-void SqliteStore::visitAll(
-    const QString &section,
-    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
-    visitPart(selectWholeSection, section, 0, -1, visit);
+void SqliteStore::visitAll(const QString &section, const Visit &visit, const Visit &rest) {
+    if (!db_)
+        return;
+    const QString match = matchOf(section);
+    Statement ends(db_, selectSectionEnds);
+    if (!ends.ok()) {
+        noteRead(sqlite3_errcode(db_)); // preparing reads the schema
+        return;
+    }
+    ends.bind(1, match);
+    if (noteRead(ends.step()) != SQLITE_ROW || !ends.isInteger(0))
+        return;
+    const qint64 first = ends.number(0);
+    const qint64 last = ends.number(1);
+    // The earlier layout is read through a view only this connection has.
+    const bool split = layout_ == Layout::Current && last - first >= minRowsToSplit;
+    const qint64 middle = split ? first + (last - first) / 2 : last;
+    qint64 restFrom = middle + 1;
+    std::thread apart;
+    if (split) {
+        try {
+            apart = std::thread([&, file = QFile::encodeName(path_)] {
+                restFrom = visitRowsApart(file, file_, match, middle + 1, last, rest);
+            });
+        } catch (const std::system_error &) {
+            // No thread to spare: this one reads it all.
+        }
+    }
+    noteRead(visitRows(db_, match, first, middle, visit).first);
+    if (apart.joinable())
+        apart.join();
+    // What the other connection could not read, this one reads, and notes how that went.
+    if (restFrom <= last)
+        noteRead(visitRows(db_, match, restFrom, last, rest).first);
 }
 
-void SqliteStore::visitPart(
-    const char *select, const QString &section, qsizetype first, qsizetype limit,
-    const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) {
+void SqliteStore::visitPart(const char *select, const QString &section, qsizetype first,
+                            qsizetype limit, const Visit &visit) {
     if (!db_)
         return;
     Statement query(db_, select);

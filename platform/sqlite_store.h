@@ -35,9 +35,9 @@ class SqliteStore : public SettingsBackend {
     SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
                           qsizetype textLimit = -1) override;
     qsizetype count(const QString &section) override;
-    void
-    visitAll(const QString &section,
-             const std::function<void(QByteArrayView key, QByteArrayView value)> &visit) override;
+    // A long section is read in two halves at once, the later through a
+    // connection of its own.
+    void visitAll(const QString &section, const Visit &visit, const Visit &rest) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
     Insertion insert(const QString &section, const QString &key, const QString &value) override;
     std::vector<SumKnowledge> readKnowledge(const QString &section) override;
@@ -107,7 +107,7 @@ class SqliteStore : public SettingsBackend {
     int noteRead(int rc);
     // Visits the rows `select` gives for the section, from `first`, at most `limit`.
     void visitPart(const char *select, const QString &section, qsizetype first, qsizetype limit,
-                   const std::function<void(QByteArrayView key, QByteArrayView value)> &visit);
+                   const Visit &visit);
     static int onBusy(void *store, int tries);
 
     QString path_;

@@ -5,10 +5,8 @@
 
 #include "drill/history_key.h"
 #include "drill/transcript.h"
-#include "progress/record_pipe.h"
 
 #include <cstring>
-#include <thread>
 
 namespace {
 
@@ -175,27 +173,43 @@ std::optional<PlayedGame> readPlayedGame(QByteArrayView key, QByteArrayView reco
     return game;
 }
 
+namespace {
+
+void addRecord(PlayerHistory &history, QByteArrayView key, QByteArrayView record, int thisYear) {
+    if (std::optional<PlayedGame> game = readPlayedGame(key, record, history.wrongSums, thisYear))
+        history.games.push_back(*game);
+    else
+        ++history.unreadable;
+}
+
+// The games of `later` after those of `history`, each with its own wrong sums.
+void append(PlayerHistory &history, const PlayerHistory &later) {
+    const auto movedBy = std::uint32_t(history.wrongSums.size());
+    history.games.reserve(history.games.size() + later.games.size());
+    for (PlayedGame game : later.games) {
+        game.firstWrong += movedBy;
+        history.games.push_back(game);
+    }
+    history.wrongSums.insert(history.wrongSums.end(), later.wrongSums.begin(),
+                             later.wrongSums.end());
+    history.unreadable += later.unreadable;
+}
+
+} // namespace
+
 PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
+    // A long history is read in two halves at once, the later one on another thread.
     PlayerHistory history;
-    // The store is read on this thread, the records parsed on another.
-    RecordPipe pipe;
-    std::thread parser([&pipe, &history, thisYear] {
-        RecordBatch batch;
-        while (pipe.take(batch)) {
-            batch.forEach([&history, thisYear](QByteArrayView key, QByteArrayView record) {
-                if (std::optional<PlayedGame> game =
-                        readPlayedGame(key, record, history.wrongSums, thisYear))
-                    history.games.push_back(*game);
-                else
-                    ++history.unreadable;
-            });
-            pipe.giveBack(std::move(batch));
-        }
-    });
-    store.visitAll(section,
-                   [&pipe](QByteArrayView key, QByteArrayView record) { pipe.add(key, record); });
-    pipe.close();
-    parser.join();
+    PlayerHistory later;
+    store.visitAll(
+        section,
+        [&history, thisYear](QByteArrayView key, QByteArrayView record) {
+            addRecord(history, key, record, thisYear);
+        },
+        [&later, thisYear](QByteArrayView key, QByteArrayView record) {
+            addRecord(later, key, record, thisYear);
+        });
+    append(history, later);
     // What growing left spare goes back before the window is made.
     history.games.shrink_to_fit();
     history.wrongSums.shrink_to_fit();

@@ -16,6 +16,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <set>
+#include <thread>
+
 namespace {
 const QString section = QStringLiteral("Options");
 
@@ -196,10 +199,50 @@ class TestSqliteStore : public QObject {
         QCOMPARE(store.readPart(sam, 1, 1, 3), SettingPairs({{"a", "aga"}}));
         QCOMPARE(store.readPart("History\\Ann", 1, 1, 2), SettingPairs({{"y", "\u20acu"}}));
         QStringList visited;
-        store.visitAll(sam, [&visited](QByteArrayView key, QByteArrayView value) {
-            visited << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
-        });
-        QCOMPARE(visited.join(','), QString("e=1,a=again,d=1,b=1,c=1"));
+        QStringList rest;
+        store.visitAll(
+            sam,
+            [&visited](QByteArrayView key, QByteArrayView value) {
+                visited << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
+            },
+            [&rest](QByteArrayView key, QByteArrayView value) {
+                rest << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
+            });
+        QCOMPARE((visited + rest).join(','), QString("e=1,a=again,d=1,b=1,c=1"));
+    }
+
+    // A long section is read in two halves at once, on two threads, and
+    // together they are the whole section in order.
+    void longSectionVisitedInTwoHalves() {
+        SqliteStore store(path());
+        const QString sam = QStringLiteral("History\\Sam");
+        SettingPairs sams;
+        for (int part = 0; part < 3; ++part) {
+            SettingPairs some;
+            for (int i = 0; i < 1000; ++i)
+                some.emplace_back(QString::number(part * 1000 + i), QString::number(i % 7));
+            QVERIFY(store.write(sam, some));
+            // Another section's rows among Sam's.
+            QVERIFY(store.write(QStringLiteral("History\\Ann"), some));
+            sams.insert(sams.end(), some.begin(), some.end());
+        }
+        struct Visited {
+            SettingPairs pairs;
+            std::set<std::thread::id> threads;
+        } visited, rest;
+        auto into = [](Visited &into) {
+            return [&into](QByteArrayView key, QByteArrayView value) {
+                into.pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+                into.threads.insert(std::this_thread::get_id());
+            };
+        };
+        store.visitAll(sam, into(visited), into(rest));
+        QVERIFY(!visited.pairs.empty() && !rest.pairs.empty());
+        visited.pairs.insert(visited.pairs.end(), rest.pairs.begin(), rest.pairs.end());
+        QCOMPARE(visited.pairs, sams);
+        QCOMPARE(visited.threads.size(), std::size_t(1));
+        QCOMPARE(rest.threads.size(), std::size_t(1));
+        QVERIFY(*visited.threads.begin() != *rest.threads.begin());
     }
 
     void missingEntriesReadAsNothing() {

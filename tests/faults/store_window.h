@@ -26,9 +26,8 @@ class WatchedStore : public SettingsBackend {
         return store_.readPart(section, first, limit, textLimit);
     }
     qsizetype count(const QString &section) override { return store_.count(section); }
-    void visitAll(const QString &section,
-                  const std::function<void(QByteArrayView, QByteArrayView)> &visit) override {
-        store_.visitAll(section, visit);
+    void visitAll(const QString &section, const Visit &visit, const Visit &rest) override {
+        store_.visitAll(section, visit, rest);
     }
     bool write(const QString &section, const SettingPairs &pairs) override {
         QElapsedTimer took;

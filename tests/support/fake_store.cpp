@@ -37,6 +37,12 @@ SettingPairs FakeStore::readAll(const QString &section) {
     return pairs;
 }
 
+void FakeStore::visitAll(const QString &section, const Visit &visit, const Visit &rest) {
+    const SettingPairs pairs = readAll(section);
+    for (std::size_t i = 0; i < pairs.size(); ++i)
+        (i < pairs.size() / 2 ? visit : rest)(pairs[i].first.toUtf8(), pairs[i].second.toUtf8());
+}
+
 bool FakeStore::write(const QString &section, const SettingPairs &pairs) {
     if (failWrites)
         return false;

@@ -13,6 +13,8 @@ class FakeStore : public SettingsBackend {
   public:
     std::optional<QString> read(const QString &section, const QString &key) override;
     SettingPairs readAll(const QString &section) override;
+    // The later half of a section goes to `rest`, as a file store's may.
+    void visitAll(const QString &section, const Visit &visit, const Visit &rest) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
     std::vector<SumKnowledge> readKnowledge(const QString &section) override;
     Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
