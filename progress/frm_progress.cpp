@@ -61,6 +61,11 @@ QTableView *squareGrid(const QString &name, QAbstractTableModel &model, const QS
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves a grid, as it does every other control, instead of walking its squares.
     view->setTabKeyNavigation(false);
+    // Numbers need no shaping, which was most of drawing hundreds of squares;
+    // a script that needs it is still shaped.
+    QFont font = view->font();
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    view->setFont(font);
     const QFontMetrics metrics = view->fontMetrics();
     view->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

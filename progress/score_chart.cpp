@@ -89,7 +89,7 @@ double ScoreChart::xOf(double game) const {
     if (percents_.size() < 2)
         return plot_.center().x();
     const double along = game * plot_.width() / double(percents_.size() - 1);
-    return fromRight() ? plot_.left() + plot_.width() - along : plot_.left() + along;
+    return plotFromRight_ ? plot_.left() + plot_.width() - along : plot_.left() + along;
 }
 
 double ScoreChart::yOf(double percent) const {
@@ -107,6 +107,7 @@ int ScoreChart::gameAt(int x) const {
 
 void ScoreChart::paintEvent(QPaintEvent *) {
     plot_ = plotArea();
+    plotFromRight_ = fromRight();
     QPainter painter(this);
     drawAxes(painter);
     if (percents_.empty()) {

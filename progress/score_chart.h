@@ -38,7 +38,7 @@ class ScoreChart : public QWidget {
   private:
     bool fromRight() const;
     QRect plotArea() const;
-    // In the plot area as last painted.
+    // In the plot area and direction as last painted.
     double xOf(double game) const;
     double yOf(double percent) const;
     int gameAt(int x) const;
@@ -52,4 +52,6 @@ class ScoreChart : public QWidget {
     QString emptyText_;
     int current_ = -1;
     QRect plot_;
+    // Asked once a painting, not once a game.
+    bool plotFromRight_ = false;
 };

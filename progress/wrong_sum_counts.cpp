@@ -4,20 +4,24 @@
 #include "progress/wrong_sum_counts.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 WrongSumCounts countWrongSums(const std::vector<const PlayedGame *> &games,
                               std::span<const WrongSum> wrongSums) {
+    static_assert(tablesShown <= 16, "a table's row is a bit of the games' mask");
     WrongSumCounts counts;
     for (const PlayedGame *game : games) {
-        std::array<bool, tablesShown> shown{};
+        std::uint16_t tablesInGame = 0;
         for (const WrongSum &sum : wrongSumsOf(*game, wrongSums)) {
             const int row = sum.table - firstTable;
-            int &times = counts.times[std::size_t(row)][std::size_t(sum.multiplier - 1)];
-            counts.most = std::max(counts.most, ++times);
-            shown[std::size_t(row)] = true;
+            ++counts.times[std::size_t(row)][std::size_t(sum.multiplier - 1)];
+            tablesInGame |= std::uint16_t(1U << row);
         }
-        for (int row = 0; row < tablesShown; ++row)
-            counts.gamesShowingTable[std::size_t(row)] += shown[std::size_t(row)] ? 1 : 0;
+        for (; tablesInGame != 0; tablesInGame &= std::uint16_t(tablesInGame - 1))
+            ++counts.gamesShowingTable[std::size_t(std::countr_zero(tablesInGame))];
     }
+    for (const auto &row : counts.times)
+        counts.most = std::max(counts.most, *std::max_element(row.begin(), row.end()));
     return counts;
 }

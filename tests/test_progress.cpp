@@ -91,7 +91,7 @@ class TestProgress : public QObject {
             << "2026-12-06 14:03:09 7/10 7x12,15x15,7x12";
         QTest::newRow("whatever was typed or pasted as the answer")
             << key
-            << scoreLine(8, 10) + header + "  7  x  12\t\t 84\t   \r\n  3  x  4\t\t 12\tabc\r\n"
+            << scoreLine(8, 10) + header + "  7  x  12\t\t 84\t \r4\r\n  3  x  4\t\t 12\tabc\r\n"
             << "2026-12-06 14:03:09 8/10 7x12,3x4";
         QTest::newRow("spacing of its own")
             << key << scoreLine(8, 10) + header + "7 x 12\t\t84\t\r\n7    x   8\t\t 56\t1\r\n"
@@ -115,6 +115,9 @@ class TestProgress : public QObject {
             << key << scoreLine(9, 10) + transcriptLine(2, 2, "5") << bad;
         QTest::newRow("product does not match")
             << key << scoreLine(9, 10) + header + "  7  x  12\t\t 85\t 74\r\n"
+            << bad;
+        QTest::newRow("a blank between digits")
+            << key << scoreLine(9, 10) + header + "1 2  x   1\t\t 12\t 74\r\n"
             << bad;
         QTest::newRow("table of 1") << key << record(9, 10, {"1x5"}) << bad;
         QTest::newRow("table of 16") << key << record(9, 10, {"16x5"}) << bad;
