@@ -63,6 +63,7 @@ void frmTables::connectEvents() {
     connect(mnuNewGame, &QAction::triggered, this, &frmTables::mnuNewGame_Click);
     connect(mnuPractise, &QAction::triggered, this, &frmTables::mnuPractise_Click);
     connect(mnuCancelGame, &QAction::triggered, this, &frmTables::mnuCancelGame_Click);
+    connect(&tmrSpeed, &PacingTimer::dueSoon, this, &frmTables::tmrSpeed_DueSoon);
     connect(&tmrSpeed, &PacingTimer::timeout, this, &frmTables::tmrSpeed_Timer);
     txtAnswer->setKeyPressHandler([this](int &keyAscii) { txtAnswer_KeyPress(keyAscii); });
     txtAnswer->setGotFocusHandler([this] { txtAnswer_GotFocus(); });

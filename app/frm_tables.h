@@ -88,6 +88,7 @@ class frmTables : public QMainWindow {
     // A game whose sums favour those the player does not know yet.
     void mnuPractise_Click();
     void mnuCancelGame_Click();
+    void tmrSpeed_DueSoon();
     void tmrSpeed_Timer();
     void txtAnswer_KeyPress(int &keyAscii);
     void txtAnswer_GotFocus();

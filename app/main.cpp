@@ -26,6 +26,8 @@
 #include <QThreadPool>
 
 #include <cstdlib>
+#include <future>
+#include <memory>
 
 namespace {
 
@@ -44,6 +46,13 @@ void endPlainlyOnFatal(QtMsgType type, const QMessageLogContext &context, const 
 int main(int argc, char *argv[]) {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
+    // Done on a second processor while the toolkit connects to the display:
+    // reading the font lists, which the toolkit would do before its first
+    // text, then opening the store, which needs no window.
+    std::future<std::unique_ptr<SqliteStore>> opening = std::async(std::launch::async, [] {
+        loadFontConfiguration();
+        return std::make_unique<SqliteStore>(settingsFilePath(appTitle()));
+    });
     toolkitMessages = qInstallMessageHandler(endPlainlyOnFatal);
     QApplication application(argc, argv);
     qInstallMessageHandler(toolkitMessages);
@@ -66,7 +75,7 @@ int main(int argc, char *argv[]) {
 
     QtModalRunner modal;
     QtDialogs dialogs(modal);
-    SqliteStore store(settingsFilePath(appTitle()));
+    const std::unique_ptr<SqliteStore> store = opening.get();
     SystemClock clock;
     ClockSeededRandom random(clock);
     StandInRegistry registry;
@@ -74,7 +83,7 @@ int main(int argc, char *argv[]) {
     DetachedProcessStarter processes;
     ScreenReaderAnnouncer announcer;
     frmTables window(
-        Services{dialogs, store, clock, random, modal, registry, files, processes, announcer});
+        Services{dialogs, *store, clock, random, modal, registry, files, processes, announcer});
     const SessionEnd sessionEnd([&window] { window.saveOnSessionEnd(); });
     window.Form_Load();
     return QApplication::exec();

@@ -10,9 +10,11 @@
 #include <QString>
 
 #include <cstdlib>
+#include <dirent.h>
 #include <fstream>
 #include <signal.h>
 #include <spawn.h>
+#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -64,12 +66,43 @@ inline double rssMiB(pid_t pid) {
     return 0;
 }
 
+inline double schedstatMs(const std::string &path) {
+    std::ifstream schedstat(path);
+    double ns = 0;
+    schedstat >> ns;
+    return ns / 1e6;
+}
+
 // The time the program's main thread, where its windows are made and drawn,
 // has run on a processor: a busy machine does not stretch it as it does the
 // time on the clock.
 inline double cpuMs(pid_t pid) {
-    std::ifstream schedstat("/proc/" + std::to_string(pid) + "/schedstat");
-    double ns = 0;
-    schedstat >> ns;
-    return ns / 1e6;
+    return schedstatMs("/proc/" + std::to_string(pid) + "/schedstat");
+}
+
+// The time all of a process's threads have run on a processor.
+inline double processCpuMs(pid_t pid) {
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task/";
+    double ms = 0;
+    if (DIR *folder = opendir(tasks.c_str())) {
+        while (const dirent *task = readdir(folder)) {
+            if (task->d_name[0] != '.')
+                ms += schedstatMs(tasks + task->d_name + "/schedstat");
+        }
+        closedir(folder);
+    }
+    return ms;
+}
+
+// The page faults the process has taken that needed no reading from disk.
+inline long minorFaults(pid_t pid) {
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string line;
+    std::getline(stat, line);
+    // minflt is the tenth field; the second, the program's name, may hold spaces.
+    std::istringstream fields(line.substr(line.rfind(')') + 1));
+    std::string field;
+    for (int number = 3; number <= 10; ++number)
+        fields >> field;
+    return std::atol(field.c_str());
 }

@@ -16,6 +16,7 @@
 #include <optional>
 #include <poll.h>
 #include <set>
+#include <sys/socket.h>
 #include <time.h>
 
 inline double nowMs() {
@@ -44,6 +45,16 @@ class Screen {
     Screen &operator=(const Screen &) = delete;
 
     bool ok() const { return !xcb_connection_has_error(connection_); }
+
+    // The X server's process, when it runs on this machine; 0 otherwise.
+    pid_t serverPid() const {
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        return getsockopt(xcb_get_file_descriptor(connection_), SOL_SOCKET, SO_PEERCRED, &peer,
+                          &size) == 0
+                   ? peer.pid
+                   : 0;
+    }
 
     // The dialog window drawn first from now on; nothing when the server goes
     // away or nothing is drawn within the time.

@@ -6,6 +6,8 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include <fontconfig/fontconfig.h>
+
 namespace {
 
 struct StandIn {
@@ -57,4 +59,8 @@ QFont designFont(const QString &family, qreal pointSize, bool bold, bool underli
 
 QFont windowFont() {
     return designFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
+void loadFontConfiguration() {
+    FcInit();
 }

@@ -5,6 +5,10 @@
 
 #include <QFont>
 
+// Reads the system's font configuration and the font lists it keeps, as the
+// toolkit does on its first text. Safe on any thread, and before the toolkit.
+void loadFontConfiguration();
+
 // Maps the classic face names the windows ask for onto the free faces that
 // Debian ships with the same metrics.
 void installFontSubstitutes();

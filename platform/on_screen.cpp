@@ -5,6 +5,7 @@
 
 #include "platform/x_connection.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <xcb/xcb.h>
@@ -14,8 +15,9 @@
 void putOnScreenNow(QWidget &widget) {
     if (!widget.isVisible())
         return;
-    // Paints and hands the picture to the display server before returning.
-    widget.repaint();
+    // Paints what is waiting to be painted in the window and hands the picture
+    // to the display server before returning.
+    QCoreApplication::sendPostedEvents(widget.window(), QEvent::UpdateRequest);
     // The server handles requests in order: its answer to this one means it
     // has drawn the picture sent before.
     if (xcb_connection_t *connection = xConnection())

@@ -14,7 +14,10 @@ class QSocketNotifier;
 // An interval timer that never ticks early and as little late as it can. The
 // toolkit's timers count whole milliseconds, so this one sleeps on a kernel
 // timer to the nanosecond and wakes once per tick; keys typed meanwhile wake
-// the event loop themselves and are handled as they come.
+// the event loop themselves and are handled as they come. It wakes a little
+// ahead of each tick, says so (dueSoon), and waits out the rest awake: after
+// seconds asleep the work of a tick takes twice as long, and a second sleep
+// would cost a second wake-up and the time it takes to wake.
 class PacingTimer : public QObject {
     Q_OBJECT
 
@@ -35,6 +38,8 @@ class PacingTimer : public QObject {
     bool isActive() const { return active_; }
 
   signals:
+    // Shortly before a tick, for work that readies it without changing anything.
+    void dueSoon();
     void timeout();
 
   private:
@@ -43,6 +48,7 @@ class PacingTimer : public QObject {
     Instant deadline() const;
     void armForDeadline();
     void wakeUp();
+    void waitOutAwake() const;
 
     const Clock &clock_;
     int timerFd_ = -1;
