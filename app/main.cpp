@@ -22,6 +22,7 @@
 #include "platform/ui_language.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QSessionManager>
 #include <QThreadPool>
 
@@ -48,10 +49,12 @@ int main(int argc, char *argv[]) {
         return *status;
     // Done on a second processor while the toolkit connects to the display:
     // reading the font lists, which the toolkit would do before its first
-    // text, then opening the store, which needs no window.
+    // text, then opening the store, which needs no window. A store not made
+    // yet is made only once there is a display to play on.
     std::future<std::unique_ptr<SqliteStore>> opening = std::async(std::launch::async, [] {
         loadFontConfiguration();
-        return std::make_unique<SqliteStore>(settingsFilePath(appTitle()));
+        const QString path = settingsFilePath(appTitle());
+        return QFileInfo::exists(path) ? std::make_unique<SqliteStore>(path) : nullptr;
     });
     toolkitMessages = qInstallMessageHandler(endPlainlyOnFatal);
     QApplication application(argc, argv);
@@ -75,7 +78,9 @@ int main(int argc, char *argv[]) {
 
     QtModalRunner modal;
     QtDialogs dialogs(modal);
-    const std::unique_ptr<SqliteStore> store = opening.get();
+    std::unique_ptr<SqliteStore> store = opening.get();
+    if (!store)
+        store = std::make_unique<SqliteStore>(settingsFilePath(appTitle()));
     SystemClock clock;
     ClockSeededRandom random(clock);
     StandInRegistry registry;

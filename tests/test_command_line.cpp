@@ -3,7 +3,9 @@
 
 #include "platform/app_info.h"
 
+#include <QDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 // The real program, as a terminal without any display starts it.
@@ -46,8 +48,11 @@ class TestCommandLine : public QObject {
         QFETCH(int, status);
         QFETCH(QString, expectedOut);
         QFETCH(QString, expectedErr);
-        const Run run = runProgram(arguments, output);
+        QTemporaryDir settings;
+        const Run run = runProgram(arguments, output, {}, settings.path());
         QCOMPARE(run.status, status);
+        // Without a display nothing is made where the settings live.
+        QVERIFY(QDir(settings.path()).isEmpty());
         QVERIFY2(expectedOut.isEmpty() ? run.out.isEmpty() : run.out.startsWith(expectedOut),
                  qPrintable(run.out));
         QVERIFY2(expectedErr.isEmpty() ? run.err.isEmpty() : run.err.contains(expectedErr),
@@ -87,13 +92,15 @@ class TestCommandLine : public QObject {
     };
 
     static Run runProgram(const QStringList &arguments, const QString &output,
-                          const QString &locale = {}) {
+                          const QString &locale = {}, const QString &settings = {}) {
         QProcess program;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             environment.remove(QLatin1String(name));
         if (!locale.isEmpty())
             environment.insert(QStringLiteral("LC_ALL"), locale);
+        if (!settings.isEmpty())
+            environment.insert(QStringLiteral("XDG_CONFIG_HOME"), settings);
         program.setProcessEnvironment(environment);
         if (!output.isEmpty())
             program.setStandardOutputFile(output);
