@@ -645,10 +645,9 @@ SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsiz
                                    qsizetype textLimit) {
     SettingPairs pairs;
     if (textLimit < 0) {
-        visitPart(selectSection, section, first, limit,
-                  [&pairs](QByteArrayView key, QByteArrayView value) {
-                      pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
-                  });
+        visitPart(section, first, limit, [&pairs](QByteArrayView key, QByteArrayView value) {
+            pairs.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+        });
         return pairs;
     }
     if (!db_)
@@ -708,11 +707,11 @@ void SqliteStore::visitAll(const QString &section, const Visit &visit, const Vis
         noteRead(visitRows(db_, match, restFrom, last, rest).first);
 }
 
-void SqliteStore::visitPart(const char *select, const QString &section, qsizetype first,
-                            qsizetype limit, const Visit &visit) {
+void SqliteStore::visitPart(const QString &section, qsizetype first, qsizetype limit,
+                            const Visit &visit) {
     if (!db_)
         return;
-    Statement query(db_, select);
+    Statement query(db_, selectSection);
     if (!query.ok()) {
         noteRead(sqlite3_errcode(db_)); // preparing reads the schema
         return;

@@ -105,9 +105,8 @@ class SqliteStore : public SettingsBackend {
     int writeRows(const std::vector<Row> &rows, const char *sql);
     // Notes whether the store could answer a read that stepped to rc; returns rc.
     int noteRead(int rc);
-    // Visits the rows `select` gives for the section, from `first`, at most `limit`.
-    void visitPart(const char *select, const QString &section, qsizetype first, qsizetype limit,
-                   const Visit &visit);
+    // Visits the section's rows from position `first` on, at most `limit`.
+    void visitPart(const QString &section, qsizetype first, qsizetype limit, const Visit &visit);
     static int onBusy(void *store, int tries);
 
     QString path_;
