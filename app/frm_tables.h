@@ -5,8 +5,8 @@
 
 #include "drill/sum_speech.h"
 #include "platform/pacing_timer.h"
-#include "platform/program_icon.h"
 #include "platform/services.h"
+#include "platform/window_behind_dialog.h"
 
 #include <QMainWindow>
 
@@ -118,7 +118,7 @@ class frmTables : public QMainWindow {
 
     Services services_;
     bool optionsSavable_ = false;
-    ProgramIconAfterDialog icon_{*this};
+    WindowBehindDialog behindPrompt_{*this};
 
     // Game variables, in declaration order.
     QString PlayerName;

@@ -72,14 +72,14 @@ void frmTables::Form_Load() {
     SettingsBackend &store = services_.store;
 
     centreOnScreen();
-    show();
+    behindPrompt_.show();
 
     do {
         const QString lastPlayer = GetSetting(store, options, QStringLiteral("LastPlayer"));
         PlayerName = trimBlanks(
             services_.dialogs.inputBox(tr("What is your name?"), appTitle(), lastPlayer));
     } while (PlayerName.isEmpty());
-    icon_.giveNow();
+    behindPrompt_.finish();
 
     mnuSpeedSlow->setChecked(
         flagFromText(GetSetting(store, options, QStringLiteral("SlowSpeed"), "True"), true));

@@ -4,6 +4,7 @@
 #include "support/drill_fixture.h"
 
 #include "platform/fonts.h"
+#include "platform/window_behind_dialog.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -34,6 +35,21 @@ double contrast(const QColor &a, const QColor &b) {
     const double second = luminance(b);
     return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
 }
+// The windows in the order they are first drawn.
+class FirstDrawings : public QObject {
+  public:
+    FirstDrawings() { QCoreApplication::instance()->installEventFilter(this); }
+    QList<QObject *> order;
+
+  protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->isWindow() &&
+            !order.contains(watched))
+            order << watched;
+        return false;
+    }
+};
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -191,14 +207,21 @@ class TestMainWindow : public QObject {
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     }
 
-    // The icon comes once a dialog (at start-up, the name prompt) has been drawn.
-    void iconComesAfterTheFirstDialogIsDrawn() {
-        WindowFixture fx;
-        fx.make().show();
-        QVERIFY(fx.window->windowIcon().isNull());
+    // A window shown behind the first dialog (at start-up, the name prompt) is
+    // drawn, and gets its icon, only once the dialog has been drawn.
+    void windowBehindTheFirstDialogWaitsForItsDrawing() {
+        QWidget window;
         QDialog prompt;
+        FirstDrawings drawings;
+        WindowBehindDialog behind(window);
+        behind.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCoreApplication::processEvents();
+        QVERIFY(drawings.order.isEmpty());
+        QVERIFY(window.windowIcon().isNull());
         prompt.show();
-        QTRY_VERIFY(!fx.window->windowIcon().isNull());
+        QTRY_COMPARE(drawings.order, (QList<QObject *>{&prompt, &window}));
+        QVERIFY(!window.windowIcon().isNull());
         const QImage icon(QStringLiteral(":/icons/quorvel-32.png"));
         QCOMPARE(icon.size(), QSize(32, 32));
         QVERIFY(icon.hasAlphaChannel());

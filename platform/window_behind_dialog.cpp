@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
-#include "platform/program_icon.h"
+#include "platform/window_behind_dialog.h"
 
 #include "platform/app_info.h"
 
 #include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QIcon>
 
+namespace {
+
+// The program's icon from the desktop's theme, at every size the theme has;
+// without an installed theme icon, the artwork built into the program.
 QIcon programIcon() {
     QIcon builtIn;
     for (const char *size : {"32", "48", "64", "128"})
@@ -16,23 +21,30 @@ QIcon programIcon() {
     return QIcon::fromTheme(appId(), builtIn);
 }
 
-ProgramIconAfterDialog::ProgramIconAfterDialog(QWidget &window) : window_(window) {
+} // namespace
+
+WindowBehindDialog::WindowBehindDialog(QWidget &window) : window_(window) {}
+
+void WindowBehindDialog::show() {
     QCoreApplication::instance()->installEventFilter(this);
+    window_.setUpdatesEnabled(false);
+    window_.show();
 }
 
-void ProgramIconAfterDialog::giveNow() {
+void WindowBehindDialog::finish() {
     QCoreApplication::instance()->removeEventFilter(this);
-    if (given_)
+    if (finished_)
         return;
-    given_ = true;
+    finished_ = true;
+    window_.setUpdatesEnabled(true);
     window_.setWindowIcon(programIcon());
 }
 
-bool ProgramIconAfterDialog::eventFilter(QObject *watched, QEvent *event) {
+bool WindowBehindDialog::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::Paint && qobject_cast<QDialog *>(watched)) {
         QCoreApplication::instance()->removeEventFilter(this);
         // Queued, it runs once the drawing has reached the screen.
-        QMetaObject::invokeMethod(this, &ProgramIconAfterDialog::giveNow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &WindowBehindDialog::finish, Qt::QueuedConnection);
     }
     return false;
 }
