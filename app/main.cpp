@@ -21,8 +21,8 @@
 #include "platform/typing_order.h"
 #include "platform/ui_language.h"
 
+#include <QAccessible>
 #include <QApplication>
-#include <QFileInfo>
 #include <QSessionManager>
 #include <QThreadPool>
 
@@ -47,18 +47,21 @@ void endPlainlyOnFatal(QtMsgType type, const QMessageLogContext &context, const 
 int main(int argc, char *argv[]) {
     if (const std::optional<int> status = answerCommandLine(argc, argv))
         return *status;
-    // Done on a second processor while the toolkit connects to the display:
-    // reading the font lists, which the toolkit would do before its first
-    // text, then opening the store, which needs no window. A store not made
-    // yet is made only once there is a display to play on.
-    std::future<std::unique_ptr<SqliteStore>> opening = std::async(std::launch::async, [] {
-        loadFontConfiguration();
-        const QString path = settingsFilePath(appTitle());
-        return QFileInfo::exists(path) ? std::make_unique<SqliteStore>(path) : nullptr;
-    });
     toolkitMessages = qInstallMessageHandler(endPlainlyOnFatal);
     QApplication application(argc, argv);
     qInstallMessageHandler(toolkitMessages);
+    // Done on a second processor while the toolkit's accessibility connects to
+    // the session bus, as it does before the first text is set, waiting for it
+    // (some 5 ms where the bus must first be started, as when no desktop session
+    // runs one): reading the font lists, which the toolkit would do before its
+    // first text, then opening the store, which needs no window. Begun before
+    // the toolkit connected to the display, the second thread kept the main
+    // thread from a processor; and a store is made only once there is a display.
+    std::future<std::unique_ptr<SqliteStore>> opening = std::async(std::launch::async, [] {
+        loadFontConfiguration();
+        return std::make_unique<SqliteStore>(settingsFilePath(appTitle()));
+    });
+    QAccessible::isActive();
     TypingOrder typingOrder;
     application.installEventFilter(&typingOrder);
     QApplication::setApplicationName(appTitle());
@@ -78,9 +81,7 @@ int main(int argc, char *argv[]) {
 
     QtModalRunner modal;
     QtDialogs dialogs(modal);
-    std::unique_ptr<SqliteStore> store = opening.get();
-    if (!store)
-        store = std::make_unique<SqliteStore>(settingsFilePath(appTitle()));
+    const std::unique_ptr<SqliteStore> store = opening.get();
     SystemClock clock;
     ClockSeededRandom random(clock);
     StandInRegistry registry;
