@@ -72,12 +72,14 @@ void frmTables::NextSum(const std::optional<AskedSum> &marked) {
 
 // Painted once where nobody sees it just before the deadline, the sum then
 // paints in half the time: what painting needs is back in the processor's
-// caches after seconds of idling.
+// caches after seconds of idling. The wait for the display server to finish
+// with the last picture sent (the cursor's blink) is taken now too.
 void frmTables::tmrSpeed_DueSoon() {
     if (!fraSum->isVisible())
         return;
     QImage scratch(fraSum->size(), QImage::Format_RGB32);
     fraSum->render(&scratch);
+    settleDrawnWindow(*fraSum);
 }
 
 void frmTables::tmrSpeed_Timer() {
