@@ -196,6 +196,8 @@ void append(PlayerHistory &history, const PlayerHistory &later) {
         history.games.push_back(*game);
         history.games.back().firstWrong += movedBy;
     }
+    // Grown to fit exactly: doubling would leave a megabyte for the shrinking to copy again.
+    history.wrongSums.reserve(history.wrongSums.size() + later.wrongSums.size());
     history.wrongSums.insert(history.wrongSums.end(), later.wrongSums.begin(),
                              later.wrongSums.end());
     history.unreadable += later.unreadable;
