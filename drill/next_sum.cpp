@@ -55,8 +55,9 @@ void frmTables::NextSum(const std::optional<AskedSum> &marked) {
         lblNum2->setText(QString::number(drawPosition(random.next(), multiplierCount)));
     }
     txtAnswer->setText(QStringLiteral(" "));
-    // A box that keeps the focus (New Game during a game) gets no focus event,
-    // and its blank must still be selected so the first digit replaces it.
+    // The box keeps the focus from sum to sum (a focus change at each deadline
+    // would cost time there): it gets no focus event, and its blank must still
+    // be selected so the first digit replaces it.
     if (txtAnswer->hasFocus())
         txtAnswer_GotFocus();
     else
