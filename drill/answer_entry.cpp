@@ -45,8 +45,5 @@ AskedSum frmTables::MarkAnswer() {
         ++Wrong;
         lblWrong->setText(wrongCaption(Wrong));
     }
-    // Losing the focus here means the next sum's focus selects its blank.
-    txtAnswer->setEnabled(false);
-    txtAnswer->setEnabled(true);
     return sumsAsked_.back();
 }

@@ -55,8 +55,9 @@ void frmTables::NextSum(const std::optional<AskedSum> &marked) {
         lblNum2->setText(QString::number(drawPosition(random.next(), multiplierCount)));
     }
     txtAnswer->setText(QStringLiteral(" "));
-    // A box that keeps the focus (New Game during a game) gets no focus event,
-    // and its blank must still be selected so the first digit replaces it.
+    // The box keeps the focus from sum to sum (a focus change at each deadline
+    // would cost time there): it gets no focus event, and its blank must still
+    // be selected so the first digit replaces it.
     if (txtAnswer->hasFocus())
         txtAnswer_GotFocus();
     else
@@ -72,12 +73,14 @@ void frmTables::NextSum(const std::optional<AskedSum> &marked) {
 
 // Painted once where nobody sees it just before the deadline, the sum then
 // paints in half the time: what painting needs is back in the processor's
-// caches after seconds of idling.
+// caches after seconds of idling. The wait for the display server to finish
+// with the last picture sent (the cursor's blink) is taken now too.
 void frmTables::tmrSpeed_DueSoon() {
     if (!fraSum->isVisible())
         return;
     QImage scratch(fraSum->size(), QImage::Format_RGB32);
     fraSum->render(&scratch);
+    settleDrawnWindow(*fraSum);
 }
 
 void frmTables::tmrSpeed_Timer() {

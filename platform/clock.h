@@ -13,5 +13,7 @@ class Clock {
   public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
+    // The same moment as now(), counted from the epoch.
+    virtual qint64 msecsSinceEpoch() const { return now().toMSecsSinceEpoch(); }
     virtual std::chrono::steady_clock::time_point steadyNow() const = 0;
 };

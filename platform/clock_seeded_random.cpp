@@ -14,7 +14,7 @@ ClockSeededRandom::ClockSeededRandom(const Clock &clock) : clock_(clock) {}
 void ClockSeededRandom::reseed() {
     // The generator's own next output goes in too, so two sums drawn within the
     // same millisecond still differ.
-    const auto millis = std::uint64_t(clock_.now().toMSecsSinceEpoch());
+    const auto millis = std::uint64_t(clock_.msecsSinceEpoch());
     std::seed_seq seed{std::uint32_t(millis), std::uint32_t(millis >> 32),
                        std::uint32_t(engine_())};
     engine_.seed(seed);

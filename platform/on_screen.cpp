@@ -5,6 +5,7 @@
 
 #include "platform/x_connection.h"
 
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QWidget>
 
@@ -22,4 +23,15 @@ void putOnScreenNow(QWidget &widget) {
     // has drawn the picture sent before.
     if (xcb_connection_t *connection = xConnection())
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+}
+
+void settleDrawnWindow(QWidget &widget) {
+    QWidget *window = widget.window();
+    QBackingStore *store = window->backingStore();
+    // Never painted yet, it has nothing to settle, and no picture to begin on.
+    if (!widget.isVisible() || !store || store->size().isEmpty())
+        return;
+    // Nothing is painted: beginning a paint is what waits.
+    store->beginPaint(QRect(QPoint(), store->size()));
+    store->endPaint();
 }

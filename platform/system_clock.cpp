@@ -7,6 +7,10 @@ QDateTime SystemClock::now() const {
     return QDateTime::currentDateTime();
 }
 
+qint64 SystemClock::msecsSinceEpoch() const {
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 std::chrono::steady_clock::time_point SystemClock::steadyNow() const {
     return std::chrono::steady_clock::now();
 }

@@ -8,5 +8,7 @@
 class SystemClock : public Clock {
   public:
     QDateTime now() const override;
+    // Without the round trip through local time.
+    qint64 msecsSinceEpoch() const override;
     std::chrono::steady_clock::time_point steadyNow() const override;
 };
