@@ -41,8 +41,9 @@ class SettingsBackend {
     using Visit = std::function<void(QByteArrayView key, QByteArrayView value)>;
     // Hands each pair readAll would give, in order, as UTF-8 that lasts for the
     // call only: a long section read once, with no copies made. A store may
-    // hand a later part to `rest` on another thread while `visit` gets the
-    // earlier part: every pair `visit` gets comes before every pair `rest` gets.
+    // hand a later part to `rest` on another thread, from the last pair
+    // backwards, while `visit` gets the earlier part in order: every pair
+    // `visit` gets comes before every pair `rest` gets.
     virtual void visitAll(const QString &section, const Visit &visit, const Visit &rest);
     // All pairs land together or none does.
     virtual bool write(const QString &section, const SettingPairs &pairs) = 0;

@@ -4,6 +4,7 @@
 #include "platform/sqlite_store.h"
 
 #include "platform/matching_form.h"
+#include "platform/runs_from_both_ends.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -97,15 +98,20 @@ constexpr const char *selectSectionEnds =
 constexpr const char *selectRowsBetween =
     "SELECT id, key, value FROM settings NOT INDEXED WHERE section_match = ?1"
     " AND id BETWEEN ?2 AND ?3 ORDER BY id";
+constexpr const char *selectRowsBetweenBackwards =
+    "SELECT id, key, value FROM settings NOT INDEXED WHERE section_match = ?1"
+    " AND id BETWEEN ?2 AND ?3 ORDER BY id DESC";
 // Over fewer rows than this a second connection costs more than it saves.
-constexpr qint64 minRowsToSplit = 2000;
+constexpr quint64 minRowsToSplit = 2000;
+// Short enough that neither reader waits long for the other's last run.
+constexpr qint64 rowsPerRun = 1024;
 // The keys' and values' starts are read apart, so that a long one is never read whole.
 constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
                                           " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
 constexpr const char *countSection = "SELECT count(*) FROM settings WHERE section_match = ?1";
-constexpr const char *statements[] = {upsert,           insertNew,    selectValue,
-                                      selectSection,    countSection, selectSectionEnds,
-                                      selectRowsBetween};
+constexpr const char *statements[] = {
+    upsert,       insertNew,         selectValue,       selectSection,
+    countSection, selectSectionEnds, selectRowsBetween, selectRowsBetweenBackwards};
 
 constexpr const char *setEarlierAside = "ALTER TABLE settings RENAME TO settings_earlier;"
                                         "DROP INDEX settings_by_section";
@@ -243,38 +249,68 @@ std::optional<FileId> plainFileAt(const QByteArray &file) {
     return lookUp(file, id) == Found::PlainFile ? std::optional(id) : std::nullopt;
 }
 
-// Visits a section's rows with ids from `from` to `to`; the step that ended
-// the reading, and the id to go on from when it ended early.
-std::pair<int, qint64> visitRows(sqlite3 *db, const QString &match, qint64 from, qint64 to,
-                                 const SettingsBackend::Visit &visit) {
-    Statement query(db, selectRowsBetween);
-    if (!query.ok())
-        return {sqlite3_errcode(db), from}; // preparing reads the schema
-    query.bind(1, match);
-    query.bind(2, from);
-    query.bind(3, to);
-    int rc = SQLITE_OK;
-    while ((rc = query.step()) == SQLITE_ROW) {
-        from = query.number(0) + 1;
-        visit(query.bytes(1), query.bytes(2));
-    }
-    return {rc, from};
-}
+// Reads runs of a section's rows, in order or backwards, through one query.
+class RunReader {
+  public:
+    enum class Direction { Forwards, Backwards };
 
-// The same, through a connection of the calling thread's own to the file
-// `opened`; the id to go on from where it could not read on.
-qint64 visitRowsApart(const QByteArray &file, const FileId &opened, const QString &match,
-                      qint64 from, qint64 to, const SettingsBackend::Visit &visit) {
+    RunReader(sqlite3 *db, const QString &match, Direction direction)
+        : db_(db), direction_(direction),
+          query_(db, direction == Direction::Forwards ? selectRowsBetween
+                                                      : selectRowsBetweenBackwards) {
+        query_.bind(1, match);
+    }
+
+    // How the reading ended (SQLITE_DONE when all of it was read); `run` is
+    // left holding what is still unread.
+    int visit(IdRun &run, const SettingsBackend::Visit &visit) {
+        if (!query_.ok())
+            return sqlite3_errcode(db_); // preparing reads the schema
+        query_.bind(2, run.first);
+        query_.bind(3, run.last);
+        int rc = SQLITE_OK;
+        while ((rc = query_.step()) == SQLITE_ROW) {
+            const qint64 id = query_.number(0);
+            // The run's ends are ids the query reached, so one past them is a number too.
+            if (direction_ == Direction::Forwards)
+                run.first = id + 1;
+            else
+                run.last = id - 1;
+            visit(query_.bytes(1), query_.bytes(2));
+        }
+        query_.reset();
+        if (rc == SQLITE_DONE)
+            run = {};
+        return rc;
+    }
+
+  private:
+    sqlite3 *db_;
+    Direction direction_;
+    Statement query_;
+};
+
+// Takes runs from the back of `runs` and reads them backwards, through a
+// connection of the calling thread's own to the file `opened`; what it took
+// and could not read.
+IdRun visitRunsApart(const QByteArray &file, const FileId &opened, const QString &match,
+                     RunsFromBothEnds &runs, const SettingsBackend::Visit &visit) {
+    IdRun unread;
     sqlite3 *db = nullptr;
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
                         nullptr) == SQLITE_OK &&
         plainFileAt(file) == opened) {
         sqlite3_exec(db, "PRAGMA cache_size = -256", nullptr, nullptr, nullptr);
-        const auto [rc, next] = visitRows(db, match, from, to, visit);
-        from = rc == SQLITE_DONE ? to + 1 : next;
+        RunReader reader(db, match, RunReader::Direction::Backwards);
+        for (IdRun run = runs.takeBack(); !run.empty(); run = runs.takeBack()) {
+            if (reader.visit(run, visit) != SQLITE_DONE) {
+                unread = run;
+                break;
+            }
+        }
     }
     sqlite3_close_v2(db);
-    return from;
+    return unread;
 }
 
 // Read-write where allowed; a folder we may not write to can still hold a file we may read.
@@ -683,28 +719,31 @@ void SqliteStore::visitAll(const QString &section, const Visit &visit, const Vis
     ends.bind(1, match);
     if (noteRead(ends.step()) != SQLITE_ROW || !ends.isInteger(0))
         return;
-    const qint64 first = ends.number(0);
-    const qint64 last = ends.number(1);
-    // The earlier layout is read through a view only this connection has.
-    const bool split = layout_ == Layout::Current && last - first >= minRowsToSplit;
-    const qint64 middle = split ? first + (last - first) / 2 : last;
-    qint64 restFrom = middle + 1;
+    RunsFromBothEnds runs(ends.number(0), ends.number(1), rowsPerRun);
+    IdRun unreadApart;
     std::thread apart;
-    if (split) {
+    // The earlier layout is read through a view only this connection has.
+    if (layout_ == Layout::Current &&
+        IdRun{ends.number(0), ends.number(1)}.span() >= minRowsToSplit) {
         try {
             apart = std::thread([&, file = QFile::encodeName(path_)] {
-                restFrom = visitRowsApart(file, file_, match, middle + 1, last, rest);
+                unreadApart = visitRunsApart(file, file_, match, runs, rest);
             });
         } catch (const std::system_error &) {
             // No thread to spare: this one reads it all.
         }
     }
-    noteRead(visitRows(db_, match, first, middle, visit).first);
+    RunReader reader(db_, match, RunReader::Direction::Forwards);
+    for (IdRun run = runs.takeFront(); !run.empty(); run = runs.takeFront()) {
+        if (noteRead(reader.visit(run, visit)) != SQLITE_DONE)
+            break;
+    }
     if (apart.joinable())
         apart.join();
-    // What the other connection could not read, this one reads, and notes how that went.
-    if (restFrom <= last)
-        noteRead(visitRows(db_, match, restFrom, last, rest).first);
+    // What the other connection took and could not read lies between the two
+    // ends' runs; this one reads it, and notes how that went.
+    if (!unreadApart.empty())
+        noteRead(reader.visit(unreadApart, visit));
 }
 
 void SqliteStore::visitPart(const QString &section, qsizetype first, qsizetype limit,

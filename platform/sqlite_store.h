@@ -35,8 +35,8 @@ class SqliteStore : public SettingsBackend {
     SettingPairs readPart(const QString &section, qsizetype first, qsizetype limit,
                           qsizetype textLimit = -1) override;
     qsizetype count(const QString &section) override;
-    // A long section is read in two halves at once, the later through a
-    // connection of its own.
+    // A long section is read from both ends at once, in runs, the later part
+    // backwards through a connection of its own on another thread.
     void visitAll(const QString &section, const Visit &visit, const Visit &rest) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
     Insertion insert(const QString &section, const QString &key, const QString &value) override;

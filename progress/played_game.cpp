@@ -70,58 +70,64 @@ class Cursor {
     const char *end_;
 };
 
-// A number right-aligned in three places: "  7", " 12", "144".
-std::optional<int> threePlaces(const char *at) {
-    if (!isDigit(at[2]))
-        return std::nullopt;
-    const int ones = at[2] - '0';
-    if (at[1] == ' ')
-        return at[0] == ' ' ? std::optional(ones) : std::nullopt;
-    if (!isDigit(at[1]))
-        return std::nullopt;
-    const int tens = 10 * (at[1] - '0') + ones;
-    if (at[0] == ' ')
-        return tens;
-    return isDigit(at[0]) ? std::optional(100 * (at[0] - '0') + tens) : std::nullopt;
+// A number right-aligned in three places: "  7", " 12", "144". Worked out
+// without a branch: whether a number has one digit or two is a coin toss the
+// processor would guess wrong half the time. -1 when it is not such a number:
+// an optional, built in two halves, would cost a stall in reading it back.
+int threePlaces(const char *at) {
+    const unsigned hundreds = unsigned(at[0] - '0');
+    const unsigned tens = unsigned(at[1] - '0');
+    const unsigned ones = unsigned(at[2] - '0');
+    const bool blankFirst = at[0] == ' ';
+    const bool hasHundreds = hundreds <= 9;
+    const bool hasTens = tens <= 9;
+    const bool fits =
+        (ones <= 9) & ((blankFirst & (at[1] == ' ')) | (hasTens & (blankFirst | hasHundreds)));
+    const int value = int(hasHundreds * hundreds * 100 + hasTens * tens * 10 + ones);
+    return fits ? value : -1;
 }
 
-std::optional<WrongSum> checkedSum(int table, int multiplier, int product) {
-    if (table < firstTable || table > lastTable || multiplier < 1 ||
-        multiplier > multipliersShown || product != table * multiplier)
-        return std::nullopt;
-    return WrongSum{std::uint8_t(table), std::uint8_t(multiplier)};
+bool isShownSum(int table, int multiplier, int product) {
+    return table >= firstTable && table <= lastTable && multiplier >= 1 &&
+           multiplier <= multipliersShown && product == table * multiplier;
+}
+
+// Adds the sum the line tells to `wrongSums`; false when it tells none.
+bool addSum(int table, int multiplier, int product, std::vector<WrongSum> &wrongSums) {
+    if (!isShownSum(table, multiplier, product))
+        return false;
+    // Built in place: one made apart and copied in stalls on the copy.
+    wrongSums.push_back({std::uint8_t(table), std::uint8_t(multiplier)});
+    return true;
 }
 
 // "  7  x  12\t\t 84\t 74\r\n": the answer, whatever it was, is not needed.
 // A line as the game writes it is read at its fixed places, as thousands are
 // read at once; any other spacing number by number.
-std::optional<WrongSum> readTranscriptLine(Cursor &line) {
+bool readTranscriptLine(Cursor &line, std::vector<WrongSum> &wrongSums) {
     if (const char *at = line.ahead(16); at && std::memcmp(at + 3, "  x ", 4) == 0 &&
                                          std::memcmp(at + 10, "\t\t", 2) == 0 && at[15] == '\t') {
-        const std::optional<int> table = threePlaces(at);
-        const std::optional<int> multiplier = threePlaces(at + 7);
-        const std::optional<int> product = threePlaces(at + 12);
-        if (table && multiplier && product) {
+        const int table = threePlaces(at);
+        const int multiplier = threePlaces(at + 7);
+        const int product = threePlaces(at + 12);
+        if ((table | multiplier | product) >= 0) {
             line.skip(16);
-            if (!line.skipLine())
-                return std::nullopt;
-            return checkedSum(*table, *multiplier, *product);
+            return line.skipLine() && addSum(table, multiplier, product, wrongSums);
         }
     }
     line.skipBlanks();
     const std::optional<int> table = line.number();
     line.skipBlanks();
     if (!table || !line.take("x"))
-        return std::nullopt;
+        return false;
     line.skipBlanks();
     const std::optional<int> multiplier = line.number();
     if (!multiplier || !line.take("\t\t"))
-        return std::nullopt;
+        return false;
     line.skipBlanks();
     const std::optional<int> product = line.number();
-    if (!product || !line.take("\t") || !line.skipLine())
-        return std::nullopt;
-    return checkedSum(*table, *multiplier, *product);
+    return product && line.take("\t") && line.skipLine() &&
+           addSum(*table, *multiplier, *product, wrongSums);
 }
 
 bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &wrongSums) {
@@ -143,12 +149,11 @@ bool readRecord(QByteArrayView record, PlayedGame &game, std::vector<WrongSum> &
         return false;
     const std::size_t first = wrongSums.size();
     while (!text.atEnd()) {
-        const std::optional<WrongSum> sum = readTranscriptLine(text);
-        if (!sum || int(wrongSums.size() - first) == game.sums - game.correct) {
+        if (int(wrongSums.size() - first) == game.sums - game.correct ||
+            !readTranscriptLine(text, wrongSums)) {
             wrongSums.resize(first);
             return false;
         }
-        wrongSums.push_back(*sum);
     }
     if (int(wrongSums.size() - first) != game.sums - game.correct) {
         wrongSums.resize(first);
@@ -182,14 +187,17 @@ void addRecord(PlayerHistory &history, QByteArrayView key, QByteArrayView record
         ++history.unreadable;
 }
 
-// The games of `later` after those of `history`, each with its own wrong sums.
+// The games of `later`, read from the last backwards, after those of
+// `history`, each with its own wrong sums.
 void append(PlayerHistory &history, const PlayerHistory &later) {
     const auto movedBy = std::uint32_t(history.wrongSums.size());
     history.games.reserve(history.games.size() + later.games.size());
-    for (PlayedGame game : later.games) {
-        game.firstWrong += movedBy;
-        history.games.push_back(game);
+    for (auto game = later.games.rbegin(); game != later.games.rend(); ++game) {
+        history.games.push_back(*game);
+        history.games.back().firstWrong += movedBy;
     }
+    // Grown to fit exactly: doubling would leave a megabyte for the shrinking to copy again.
+    history.wrongSums.reserve(history.wrongSums.size() + later.wrongSums.size());
     history.wrongSums.insert(history.wrongSums.end(), later.wrongSums.begin(),
                              later.wrongSums.end());
     history.unreadable += later.unreadable;
@@ -198,7 +206,7 @@ void append(PlayerHistory &history, const PlayerHistory &later) {
 } // namespace
 
 PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
-    // A long history is read in two halves at once, the later one on another thread.
+    // A long history is read from both ends at once, the later part on another thread.
     PlayerHistory history;
     PlayerHistory later;
     store.visitAll(

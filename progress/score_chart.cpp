@@ -166,17 +166,20 @@ void ScoreChart::drawScores(QPainter &painter) const {
             column.total += percents_[i];
             ++column.games;
         }
-        QVector<QLineF> spread;
+        // Each spread a filled column a pixel wide: as lines, they took the
+        // painter a pen's work for every pixel.
         for (std::size_t c = 0; c < columns.size(); ++c) {
             if (columns[c].games == 0)
                 continue;
-            const double x = double(plot.left()) + double(c);
-            spread << QLineF(x, yOf(columns[c].low), x, yOf(columns[c].high));
+            const int x = plot.left() + int(c);
+            const int high = int(std::lround(yOf(columns[c].high)));
+            const int low = int(std::lround(yOf(columns[c].low)));
+            const int top = std::min(high, low);
+            const int bottom = std::max(high, low);
+            painter.fillRect(x, top, 1, bottom - top + 1, spreadColour);
             line << QPointF(x, yOf(double(columns[c].total) / columns[c].games));
         }
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(spreadColour);
-        painter.drawLines(spread);
         painter.setPen(QPen(scoreColour, 0));
         painter.drawPolyline(line);
         painter.setRenderHint(QPainter::Antialiasing);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 The Quorvel developers
 
+#include "platform/runs_from_both_ends.h"
 #include "platform/sqlite_store.h"
 #include "support/fake_store.h"
 
@@ -16,6 +17,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <climits>
 #include <set>
 #include <thread>
 
@@ -208,12 +211,54 @@ class TestSqliteStore : public QObject {
             [&rest](QByteArrayView key, QByteArrayView value) {
                 rest << QString::fromUtf8(key) + '=' + QString::fromUtf8(value);
             });
+        std::reverse(rest.begin(), rest.end());
         QCOMPARE((visited + rest).join(','), QString("e=1,a=again,d=1,b=1,c=1"));
     }
 
-    // A long section is read in two halves at once, on two threads, and
+    void runsFromBothEndsHandOutEachIdOnce_data() {
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("last");
+        QTest::addColumn<qint64>("runLength");
+        QTest::newRow("runs that meet") << qint64(1) << qint64(10) << qint64(3);
+        QTest::newRow("a single id") << qint64(5) << qint64(5) << qint64(1024);
+        QTest::newRow("none") << qint64(5) << qint64(4) << qint64(2);
+        QTest::newRow("at the top of the ids") << LLONG_MAX - 6 << LLONG_MAX << qint64(4);
+        QTest::newRow("at the bottom of the ids") << LLONG_MIN << LLONG_MIN + 6 << qint64(4);
+    }
+
+    // Taken in turns from either end, the runs cover every id once, the
+    // front's all before the back's, even where ids reach a 64-bit number's ends.
+    void runsFromBothEndsHandOutEachIdOnce() {
+        QFETCH(qint64, first);
+        QFETCH(qint64, last);
+        QFETCH(qint64, runLength);
+        RunsFromBothEnds runs(first, last, runLength);
+        std::vector<qint64> front, back;
+        for (bool fromFront = true;; fromFront = !fromFront) {
+            const IdRun run = fromFront ? runs.takeFront() : runs.takeBack();
+            if (run.empty())
+                break;
+            for (qint64 id = run.first;; ++id) {
+                (fromFront ? front : back).push_back(id);
+                if (id == run.last)
+                    break;
+            }
+        }
+        std::vector<qint64> expected;
+        for (qint64 id = first; id <= last; ++id) {
+            expected.push_back(id);
+            if (id == last)
+                break;
+        }
+        std::sort(back.begin(), back.end());
+        QVERIFY(front.empty() || back.empty() || front.back() < back.front());
+        front.insert(front.end(), back.begin(), back.end());
+        QCOMPARE(front, expected);
+    }
+
+    // A long section is read from both ends at once, on two threads, and
     // together they are the whole section in order.
-    void longSectionVisitedInTwoHalves() {
+    void longSectionVisitedFromBothEnds() {
         SqliteStore store(path());
         const QString sam = QStringLiteral("History\\Sam");
         SettingPairs sams;
@@ -238,7 +283,7 @@ class TestSqliteStore : public QObject {
         };
         store.visitAll(sam, into(visited), into(rest));
         QVERIFY(!visited.pairs.empty() && !rest.pairs.empty());
-        visited.pairs.insert(visited.pairs.end(), rest.pairs.begin(), rest.pairs.end());
+        visited.pairs.insert(visited.pairs.end(), rest.pairs.rbegin(), rest.pairs.rend());
         QCOMPARE(visited.pairs, sams);
         QCOMPARE(visited.threads.size(), std::size_t(1));
         QCOMPARE(rest.threads.size(), std::size_t(1));

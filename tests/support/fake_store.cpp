@@ -39,8 +39,11 @@ SettingPairs FakeStore::readAll(const QString &section) {
 
 void FakeStore::visitAll(const QString &section, const Visit &visit, const Visit &rest) {
     const SettingPairs pairs = readAll(section);
-    for (std::size_t i = 0; i < pairs.size(); ++i)
-        (i < pairs.size() / 2 ? visit : rest)(pairs[i].first.toUtf8(), pairs[i].second.toUtf8());
+    const std::size_t half = pairs.size() / 2;
+    for (std::size_t i = 0; i < half; ++i)
+        visit(pairs[i].first.toUtf8(), pairs[i].second.toUtf8());
+    for (std::size_t i = pairs.size(); i > half; --i)
+        rest(pairs[i - 1].first.toUtf8(), pairs[i - 1].second.toUtf8());
 }
 
 bool FakeStore::write(const QString &section, const SettingPairs &pairs) {
