@@ -284,7 +284,7 @@ class TestSqliteStore : public QObject {
             };
         };
         // The front waits for the back's first pair, however late its thread
-        // starts on a busy machine, so both ends are surely read.
+        // starts on a busy machine; the back may then take every run.
         std::mutex mutex;
         std::condition_variable restStarted;
         store.visitAll(
@@ -300,12 +300,11 @@ class TestSqliteStore : public QObject {
                 visit(key, value);
                 restStarted.notify_one();
             });
-        QVERIFY(!visited.pairs.empty() && !rest.pairs.empty());
         visited.pairs.insert(visited.pairs.end(), rest.pairs.rbegin(), rest.pairs.rend());
         QCOMPARE(visited.pairs, sams);
-        QCOMPARE(visited.threads.size(), std::size_t(1));
         QCOMPARE(rest.threads.size(), std::size_t(1));
-        QVERIFY(*visited.threads.begin() != *rest.threads.begin());
+        QVERIFY(*rest.threads.begin() != std::this_thread::get_id());
+        QVERIFY(visited.threads.empty() || visited.threads == std::set{std::this_thread::get_id()});
     }
 
     void missingEntriesReadAsNothing() {
