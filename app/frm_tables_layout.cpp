@@ -168,6 +168,9 @@ void frmTables::createControls() {
                         twipsRect(3000, 240, 1095, 735), sumFont, Qt::AlignHCenter);
     Label4 = makeLabel(fraSum, QStringLiteral("Label4"), QStringLiteral("="),
                        twipsRect(3960, 240, 1095, 735), sumFont, Qt::AlignHCenter);
+    // A factor never wraps; unwrapped, its new text is laid out more quickly.
+    lblNum1->setWordWrap(false);
+    lblNum2->setWordWrap(false);
 
     txtAnswer = place(new AnswerBox(QStringLiteral("225"), fraSum), QStringLiteral("txtAnswer"),
                       twipsRect(5040, 240, 1095, 615), designFont(comicSans, 20.25, true, true));

@@ -63,9 +63,10 @@ void frmTables::NextSum(const std::optional<AskedSum> &marked) {
     else
         txtAnswer->setFocus();
     ++NumberOfSums;
-    services_.announcer.announce(
-        *txtAnswer, sumSpeech(marked, {lblNum1->text().toInt(), lblNum2->text().toInt()},
-                              NumberOfSums, MaxSums, tmrSpeed.interval()));
+    if (services_.announcer.listening())
+        services_.announcer.announce(
+            *txtAnswer, sumSpeech(marked, {lblNum1->text().toInt(), lblNum2->text().toInt()},
+                                  NumberOfSums, MaxSums, tmrSpeed.interval()));
     // The child's time for the sum starts when it can be seen, however late the paint.
     putOnScreenNow(*fraSum);
     tmrSpeed.start();

@@ -54,8 +54,12 @@ constexpr std::size_t labelsKept = 4;
 } // namespace
 #endif
 
+bool ScreenReaderAnnouncer::listening() const {
+    return QAccessible::isActive();
+}
+
 void ScreenReaderAnnouncer::announce(QWidget &about, const QString &text) {
-    if (!QAccessible::isActive() || text.isEmpty())
+    if (!listening() || text.isEmpty())
         return;
     QWindow *window = about.window()->windowHandle();
     if (window && window == QGuiApplication::focusWindow()) {

@@ -21,12 +21,15 @@ class Announcer {
     // between the focus and `about`, so news of the whole window (or of a
     // label saying the same) is about the window.
     virtual void announce(QWidget &about, const QString &text) = 0;
+    // False when nobody would hear: news need not be put into words then.
+    virtual bool listening() const { return true; }
 };
 
 // Through the toolkit's accessibility bridge.
 class ScreenReaderAnnouncer : public Announcer {
   public:
     void announce(QWidget &about, const QString &text) override;
+    bool listening() const override;
 
   private:
     void speakNow(QWidget &about, const QString &text);
