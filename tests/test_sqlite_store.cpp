@@ -307,6 +307,28 @@ class TestSqliteStore : public QObject {
         QVERIFY(visited.threads.empty() || visited.threads == std::set{std::this_thread::get_id()});
     }
 
+    // Where the second connection cannot open the file (moved away since the
+    // store opened it), the first reads the whole section.
+    void longSectionReadWholeWhenOnlyOneConnectionCan() {
+        SqliteStore store(path());
+        const QString sam = QStringLiteral("History\\Sam");
+        SettingPairs sams;
+        for (int i = 0; i < 3000; ++i)
+            sams.emplace_back(QString::number(i), QStringLiteral("x"));
+        QVERIFY(store.write(sam, sams));
+        QVERIFY(QFile::rename(path(), path() + QStringLiteral(".moved")));
+        SettingPairs visited;
+        int readApart = 0;
+        store.visitAll(
+            sam,
+            [&visited](QByteArrayView key, QByteArrayView value) {
+                visited.emplace_back(QString::fromUtf8(key), QString::fromUtf8(value));
+            },
+            [&readApart](QByteArrayView, QByteArrayView) { ++readApart; });
+        QCOMPARE(readApart, 0);
+        QCOMPARE(visited, sams);
+    }
+
     void missingEntriesReadAsNothing() {
         SqliteStore store(path());
         QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), std::nullopt);
