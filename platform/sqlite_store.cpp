@@ -103,8 +103,11 @@ constexpr const char *selectRowsBetweenBackwards =
     " AND id BETWEEN ?2 AND ?3 ORDER BY id DESC";
 // Over fewer rows than this a second connection costs more than it saves.
 constexpr quint64 minRowsToSplit = 2000;
-// Short enough that neither reader waits long for the other's last run.
+// Short enough that neither reader waits long for the other's last run, and
+// never so many that ids far apart (SQLite's once the largest is taken, or a
+// hand-made store's) take a query each for nothing.
 constexpr qint64 rowsPerRun = 1024;
+constexpr quint64 mostRuns = 256;
 // The keys' and values' starts are read apart, so that a long one is never read whole.
 constexpr const char *selectSectionRows = "SELECT id FROM settings WHERE"
                                           " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
@@ -719,12 +722,13 @@ void SqliteStore::visitAll(const QString &section, const Visit &visit, const Vis
     ends.bind(1, match);
     if (noteRead(ends.step()) != SQLITE_ROW || !ends.isInteger(0))
         return;
-    RunsFromBothEnds runs(ends.number(0), ends.number(1), rowsPerRun);
+    const IdRun ids{ends.number(0), ends.number(1)};
+    RunsFromBothEnds runs(ids.first, ids.last,
+                          qint64(std::max(quint64(rowsPerRun), ids.span() / mostRuns)));
     IdRun unreadApart;
     std::thread apart;
     // The earlier layout is read through a view only this connection has.
-    if (layout_ == Layout::Current &&
-        IdRun{ends.number(0), ends.number(1)}.span() >= minRowsToSplit) {
+    if (layout_ == Layout::Current && ids.span() >= minRowsToSplit) {
         try {
             apart = std::thread([&, file = QFile::encodeName(path_)] {
                 unreadApart = visitRunsApart(file, file_, match, runs, rest);
