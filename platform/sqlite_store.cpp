@@ -274,8 +274,11 @@ class RunReader {
         int rc = SQLITE_OK;
         while ((rc = query_.step()) == SQLITE_ROW) {
             const qint64 id = query_.number(0);
-            // The run's ends are ids the query reached, so one past them is a number too.
-            if (direction_ == Direction::Forwards)
+            // An id at the run's far end may be the largest or smallest a
+            // 64-bit number holds, with nothing past it.
+            if (id == (direction_ == Direction::Forwards ? run.last : run.first))
+                run = {};
+            else if (direction_ == Direction::Forwards)
                 run.first = id + 1;
             else
                 run.last = id - 1;
