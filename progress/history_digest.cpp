@@ -21,7 +21,7 @@ constexpr qsizetype recordsWorthADigest = 2000;
 
 // Most numbers are small (a day after the one before, a dozen sums), so each
 // takes as few bytes as it needs, seven bits a byte: a long history's digest
-// is read in a third of the time fixed widths would take.
+// is less than half the size fixed widths would make it, and read as much faster.
 void putNumber(QByteArray &bytes, std::uint64_t number) {
     for (; number >= 0x80; number >>= 7)
         bytes.append(char(0x80 | (number & 0x7f)));
