@@ -213,18 +213,11 @@ void frmProgress::createControls(Knowledge knowledge) {
 void frmProgress::cboPeriod_Click() {
     const Period period = periods[cboPeriod->currentIndex()];
     shown_ = gamesIn(history_.games, period, now_);
-    std::vector<int> percents;
-    std::vector<QDate> dates;
-    percents.reserve(shown_.size());
-    dates.reserve(shown_.size());
-    for (const PlayedGame *game : shown_) {
-        percents.push_back(percentRight(*game));
-        dates.push_back(game->date);
-    }
-    const std::optional<ScoreSummary> summary = summarise(percents);
+    const std::optional<ScoreSummary> summary = summarise(shown_);
     lblSummary->setText(summary ? summaryText(shown_, *summary) : noGamesText(period));
-    picScores->setScores(std::move(percents), std::move(dates),
-                         summary ? summary->trend : std::nullopt, noGamesText(period));
+    // The chart reads the games shown where they are: at 100,000 games its own
+    // copies of scores and dates were a megabyte.
+    picScores->setScores(shown_, summary ? summary->trend : std::nullopt, noGamesText(period));
     const WrongSumCounts counts = countWrongSums(shown_, history_.wrongSums);
     wrongSums_->setCounts(counts);
     fitColumns(*grdWrongSums, counts.most, qsizetype(shown_.size()));

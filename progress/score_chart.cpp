@@ -42,19 +42,18 @@ ScoreChart::ScoreChart(QWidget *parent) : QWidget(parent) {
     setAutoFillBackground(true);
 }
 
-void ScoreChart::setScores(std::vector<int> percents, std::vector<QDate> dates,
-                           std::optional<TrendLine> trend, const QString &emptyText) {
-    percents_ = std::move(percents);
-    dates_ = std::move(dates);
+void ScoreChart::setScores(std::span<const PlayedGame *const> games, std::optional<TrendLine> trend,
+                           const QString &emptyText) {
+    games_ = games;
     trend_ = trend;
     emptyText_ = emptyText;
     current_ = -1;
-    setCurrent(int(percents_.size()) - 1);
+    setCurrent(int(games_.size()) - 1);
     update();
 }
 
 void ScoreChart::setCurrent(int game) {
-    game = std::clamp(game, percents_.empty() ? -1 : 0, int(percents_.size()) - 1);
+    game = std::clamp(game, games_.empty() ? -1 : 0, int(games_.size()) - 1);
     if (game == current_)
         return;
     current_ = game;
@@ -86,9 +85,9 @@ QRect ScoreChart::plotArea() const {
 }
 
 double ScoreChart::xOf(double game) const {
-    if (percents_.size() < 2)
+    if (games_.size() < 2)
         return plot_.center().x();
-    const double along = game * plot_.width() / double(percents_.size() - 1);
+    const double along = game * plot_.width() / double(games_.size() - 1);
     return plotFromRight_ ? plot_.left() + plot_.width() - along : plot_.left() + along;
 }
 
@@ -97,12 +96,11 @@ double ScoreChart::yOf(double percent) const {
 }
 
 int ScoreChart::gameAt(int x) const {
-    if (percents_.size() < 2)
+    if (games_.size() < 2)
         return current_;
     const QRect plot = plotArea();
     const int along = fromRight() ? plot.left() + plot.width() - x : x - plot.left();
-    return int(
-        std::lround(double(along) * double(percents_.size() - 1) / std::max(1, plot.width())));
+    return int(std::lround(double(along) * double(games_.size() - 1) / std::max(1, plot.width())));
 }
 
 void ScoreChart::paintEvent(QPaintEvent *) {
@@ -110,7 +108,7 @@ void ScoreChart::paintEvent(QPaintEvent *) {
     plotFromRight_ = fromRight();
     QPainter painter(this);
     drawAxes(painter);
-    if (percents_.empty()) {
+    if (games_.empty()) {
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(plot_, Qt::AlignCenter | Qt::TextWordWrap, emptyText_);
     } else {
@@ -148,7 +146,7 @@ void ScoreChart::drawAxes(QPainter &painter) const {
 
 void ScoreChart::drawScores(QPainter &painter) const {
     const QRect &plot = plot_;
-    const std::size_t count = percents_.size();
+    const std::size_t count = games_.size();
     const bool dense = count > 1 && double(plot.width()) / double(count - 1) < dotSpacing;
     QPolygonF line;
     if (dense) {
@@ -161,9 +159,10 @@ void ScoreChart::drawScores(QPainter &painter) const {
         for (std::size_t i = 0; i < count; ++i) {
             Column &column =
                 columns[std::size_t(std::lround(xOf(double(i)))) - std::size_t(plot.left())];
-            column.low = std::min(column.low, percents_[i]);
-            column.high = std::max(column.high, percents_[i]);
-            column.total += percents_[i];
+            const int percent = percentOf(i);
+            column.low = std::min(column.low, percent);
+            column.high = std::max(column.high, percent);
+            column.total += percent;
             ++column.games;
         }
         // Each spread a filled column a pixel wide: as lines, they took the
@@ -185,7 +184,7 @@ void ScoreChart::drawScores(QPainter &painter) const {
         painter.setRenderHint(QPainter::Antialiasing);
     } else {
         for (std::size_t i = 0; i < count; ++i)
-            line << QPointF(xOf(double(i)), yOf(percents_[i]));
+            line << QPointF(xOf(double(i)), yOf(percentOf(i)));
         painter.setPen(QPen(scoreColour, 1.5));
         painter.drawPolyline(line);
         painter.setBrush(scoreColour);
@@ -197,7 +196,7 @@ void ScoreChart::drawScores(QPainter &painter) const {
         painter.drawLine(QPointF(xOf(0), yOf(trend_->atFirst)),
                          QPointF(xOf(double(count - 1)), yOf(trend_->atLast)));
     }
-    const QPointF chosen(xOf(current_), yOf(percents_[std::size_t(current_)]));
+    const QPointF chosen(xOf(current_), yOf(percentOf(std::size_t(current_))));
     painter.setPen(QPen(currentColour, 1, Qt::DotLine));
     painter.drawLine(QPointF(chosen.x(), plot.top()), QPointF(chosen.x(), plot.bottom()));
     painter.setPen(QPen(currentColour, 2));
@@ -214,7 +213,7 @@ void ScoreChart::drawDates(QPainter &painter) const {
         shownDate(QDate(2088, 12, 28))
             .replace(QRegularExpression(QStringLiteral("[0-9]")), QStringLiteral("0"));
     const int labelWidth = metrics.horizontalAdvance(widest) + 12;
-    const std::size_t count = percents_.size();
+    const std::size_t count = games_.size();
     const double spacing = count > 1 ? double(plot.width()) / double(count - 1) : plot.width();
     const auto step = std::size_t(std::max(1.0, std::ceil(labelWidth / spacing)));
     painter.setPen(palette().color(QPalette::Text));
@@ -228,13 +227,13 @@ void ScoreChart::drawDates(QPainter &painter) const {
         const QRect label(left, top, labelWidth, metrics.height());
         if (label.intersects(drawn))
             continue;
-        painter.drawText(label, Qt::AlignCenter, shownDate(dates_[i]));
+        painter.drawText(label, Qt::AlignCenter, shownDate(games_[i]->date));
         drawn = label;
     }
 }
 
 void ScoreChart::keyPressEvent(QKeyEvent *event) {
-    const int last = int(percents_.size()) - 1;
+    const int last = int(games_.size()) - 1;
     switch (event->key()) {
     case Qt::Key_Left:
         setCurrent(current_ + (fromRight() ? 1 : -1));

@@ -17,9 +17,10 @@ class ScoreChart : public QWidget {
   public:
     explicit ScoreChart(QWidget *parent = nullptr);
 
-    // The games' scores in per cent; the last game becomes the current one.
-    void setScores(std::vector<int> percents, std::vector<QDate> dates,
-                   std::optional<TrendLine> trend, const QString &emptyText);
+    // The games in the order played, kept by the caller until the next call
+    // or the chart's end; the last game becomes the current one.
+    void setScores(std::span<const PlayedGame *const> games, std::optional<TrendLine> trend,
+                   const QString &emptyText);
     int current() const { return current_; }
     void setCurrent(int game);
 
@@ -46,8 +47,9 @@ class ScoreChart : public QWidget {
     void drawScores(QPainter &painter) const;
     void drawDates(QPainter &painter) const;
 
-    std::vector<int> percents_;
-    std::vector<QDate> dates_;
+    int percentOf(std::size_t game) const { return percentRight(*games_[game]); }
+
+    std::span<const PlayedGame *const> games_;
     std::optional<TrendLine> trend_;
     QString emptyText_;
     int current_ = -1;

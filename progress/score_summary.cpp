@@ -7,28 +7,38 @@
 #include <cmath>
 #include <numeric>
 
-std::optional<TrendLine> fitTrend(const std::vector<int> &percents) {
-    const auto n = double(percents.size());
-    if (percents.size() < 2)
+namespace {
+double totalPercent(std::span<const PlayedGame *const> games) {
+    return std::accumulate(
+        games.begin(), games.end(), 0.0,
+        [](double total, const PlayedGame *game) { return total + percentRight(*game); });
+}
+} // namespace
+
+std::optional<TrendLine> fitTrend(std::span<const PlayedGame *const> games) {
+    const auto n = double(games.size());
+    if (games.size() < 2)
         return std::nullopt;
     const double meanX = (n - 1) / 2;
-    const double meanY = std::accumulate(percents.begin(), percents.end(), 0.0) / n;
+    const double meanY = totalPercent(games) / n;
     double covariance = 0;
     double variance = 0;
-    for (std::size_t i = 0; i < percents.size(); ++i) {
+    for (std::size_t i = 0; i < games.size(); ++i) {
         const double dx = double(i) - meanX;
-        covariance += dx * (percents[i] - meanY);
+        covariance += dx * (percentRight(*games[i]) - meanY);
         variance += dx * dx;
     }
     const double slope = covariance / variance;
     return TrendLine{meanY - slope * meanX, meanY + slope * meanX};
 }
 
-std::optional<ScoreSummary> summarise(const std::vector<int> &percents) {
-    if (percents.empty())
+std::optional<ScoreSummary> summarise(std::span<const PlayedGame *const> games) {
+    if (games.empty())
         return std::nullopt;
-    const double total = std::accumulate(percents.begin(), percents.end(), 0.0);
-    return ScoreSummary{percents.front(), percents.back(),
-                        *std::max_element(percents.begin(), percents.end()),
-                        int(std::lround(total / double(percents.size()))), fitTrend(percents)};
+    int best = 0;
+    for (const PlayedGame *game : games)
+        best = std::max(best, percentRight(*game));
+    return ScoreSummary{percentRight(*games.front()), percentRight(*games.back()), best,
+                        int(std::lround(totalPercent(games) / double(games.size()))),
+                        fitTrend(games)};
 }

@@ -6,6 +6,7 @@
 #include "progress/played_game.h"
 
 #include <optional>
+#include <span>
 
 // The straight line that fits the scores best (least squares), as its height
 // in per cent at the first game and at the last.
@@ -16,7 +17,7 @@ struct TrendLine {
 };
 
 // Needs two games at least.
-std::optional<TrendLine> fitTrend(const std::vector<int> &percents);
+std::optional<TrendLine> fitTrend(std::span<const PlayedGame *const> games);
 
 struct ScoreSummary {
     int first = 0;
@@ -26,8 +27,8 @@ struct ScoreSummary {
     std::optional<TrendLine> trend;
 };
 
-// Nothing for no games.
-std::optional<ScoreSummary> summarise(const std::vector<int> &percents);
+// Of the games' scores in per cent; nothing for no games.
+std::optional<ScoreSummary> summarise(std::span<const PlayedGame *const> games);
 
 // Rises smaller than this, in percentage points, read as steady.
 inline constexpr double steadyWithin = 5;

@@ -49,6 +49,22 @@ PlayedGame playedAt(const QString &when, int correct = 1, int sums = 1) {
     return {moment.date(), moment.time(), correct, sums};
 }
 
+// Games a day apart scoring `percents`, and the list of them a window shows.
+struct ScoredGames {
+    std::vector<PlayedGame> games;
+    std::vector<const PlayedGame *> shown;
+};
+ScoredGames scored(const QList<int> &percents) {
+    ScoredGames result;
+    for (qsizetype day = 0; day < percents.size(); ++day)
+        result.games.push_back(
+            playedAt(QStringLiteral("2026-11-%1T10:00:00").arg(day + 1, 2, 10, QChar('0')),
+                     percents[day], 100));
+    for (const PlayedGame &game : result.games)
+        result.shown.push_back(&game);
+    return result;
+}
+
 // Opens the Progress window from the menu and hands it to `look` while it is open.
 void openProgress(WindowFixture &fx, const std::function<void(frmProgress &)> &look) {
     fx.modal.whileOpen = [&look](QDialog &dialog) { look(static_cast<frmProgress &>(dialog)); };
@@ -258,8 +274,7 @@ class TestProgress : public QObject {
         QFETCH(QList<int>, percents);
         QFETCH(QList<int>, firstLastBestAverage);
         QFETCH(double, rise);
-        const std::optional<ScoreSummary> found =
-            summarise(std::vector<int>(percents.begin(), percents.end()));
+        const std::optional<ScoreSummary> found = summarise(scored(percents).shown);
         QVERIFY(found);
         QCOMPARE((QList<int>{found->first, found->last, found->best, found->average}),
                  firstLastBestAverage);
@@ -375,8 +390,8 @@ class TestProgress : public QObject {
         ScoreChart chart;
         chart.setLayoutDirection(direction);
         chart.resize(chart.sizeHint());
-        const QDate day(2026, 11, 1);
-        chart.setScores({10, 50, 90}, {day, day.addDays(1), day.addDays(2)}, std::nullopt, {});
+        const ScoredGames games = scored({10, 50, 90});
+        chart.setScores(games.shown, std::nullopt, {});
         QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(1, 100));
         QCOMPARE(chart.current(), atLeftEdge);
         QTest::mouseClick(&chart, Qt::LeftButton, {}, QPoint(chart.width() - 2, 100));
