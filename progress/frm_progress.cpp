@@ -9,6 +9,7 @@
 #include "progress/listened_grid.h"
 #include "progress/progress_texts.h"
 #include "progress/score_chart.h"
+#include "progress/square_delegate.h"
 #include "progress/wrong_sums_model.h"
 
 #include <QAccessible>
@@ -54,9 +55,9 @@ QTableView *squareGrid(const QString &name, QAbstractTableModel &model, const QS
                        const QString &explanation, QWidget *parent) {
     auto *view = new QTableView(parent);
     view->setObjectName(name);
-    new ListenedGrid(model, *view);
     view->setAccessibleName(heading);
     view->setAccessibleDescription(explanation);
+    view->setItemDelegate(new SquareDelegate(view));
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves a grid, as it does every other control, instead of walking its squares.
@@ -75,6 +76,8 @@ QTableView *squareGrid(const QString &name, QAbstractTableModel &model, const QS
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    // Last, so the headers measure their sections once the font is set.
+    new ListenedGrid(model, *view);
     return view;
 }
 

@@ -8,12 +8,14 @@
 #include "progress/frm_progress.h"
 #include "progress/history_digest.h"
 #include "progress/score_chart.h"
+#include "progress/square_delegate.h"
 #include "progress/wrong_sum_counts.h"
 #include "support/window_fixture.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -546,6 +548,51 @@ class TestProgress : public QObject {
             shown.startsWith(
                 QStringLiteral("Game %1 of 25: %2/11/26").arg(game).arg(game, 2, 10, QChar('0'))),
             qPrintable(shown));
+    }
+
+    // The grids' squares look exactly as the toolkit's own drawing makes them, texts that do not
+    // fit included.
+    void squaresLookAsTheToolkitDrawsThem_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Qt::LayoutDirection>("direction");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("fits") << "12/15" << Qt::LeftToRight << true;
+        QTest::newRow("cut short") << "1234567890/1234567890" << Qt::LeftToRight << true;
+        QTest::newRow("words wrapped") << "nine out of ten, every day" << Qt::LeftToRight << true;
+        QTest::newRow("right to left") << "12/15" << Qt::RightToLeft << true;
+        QTest::newRow("Hebrew") << "\u05E9\u05D1\u05E2" << Qt::RightToLeft << true;
+        QTest::newRow("disabled") << "12/15" << Qt::LeftToRight << false;
+    }
+    void squaresLookAsTheToolkitDrawsThem() {
+        QFETCH(QString, text);
+        QFETCH(Qt::LayoutDirection, direction);
+        QFETCH(bool, enabled);
+        QStandardItemModel model(3, 3);
+        const Qt::Alignment alignments[] = {Qt::AlignCenter, Qt::AlignLeft | Qt::AlignTop,
+                                            Qt::AlignRight | Qt::AlignBottom};
+        for (int row = 0; row < 3; ++row) {
+            for (int column = 0; column < 3; ++column) {
+                auto *item = new QStandardItem(text);
+                item->setTextAlignment(alignments[column]);
+                if (row == 1)
+                    item->setBackground(QColor(245, 170, 165));
+                if (column == 2)
+                    item->setForeground(Qt::white);
+                model.setItem(row, column, item);
+            }
+        }
+        QTableView view;
+        view.setModel(&model);
+        view.setLayoutDirection(direction);
+        view.setEnabled(enabled);
+        view.resize(300, 200);
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        view.setCurrentIndex(model.index(1, 1));
+        const QImage byToolkit = view.grab().toImage();
+        view.setItemDelegate(new SquareDelegate(&view));
+        QCOMPARE(view.grab().toImage(), byToolkit);
     }
 };
 
