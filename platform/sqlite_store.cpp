@@ -108,7 +108,8 @@ constexpr const char *createDigestTable =
 // made over by hand, no row could be written at all. Without it they go too.
 constexpr const char *countDigestColumns =
     "SELECT count(*) FROM pragma_table_info('section_digest', 'main')"
-    " WHERE name IN ('section_match', 'last_id', 'pairs', 'digest')";
+    " WHERE name IN ('section_match', 'last_id', 'pairs', 'digest') AND 'table' = (SELECT type"
+    " FROM pragma_table_list WHERE schema = 'main' AND name = 'section_digest')";
 constexpr const char *dropDigestTriggers = "DROP TRIGGER IF EXISTS section_digest_replacing;"
                                            "DROP TRIGGER IF EXISTS section_digest_added;"
                                            "DROP TRIGGER IF EXISTS section_digest_renaming;"

@@ -671,6 +671,10 @@ class TestSqliteStore : public QObject {
         QTest::newRow("made over")
             << QByteArray("DROP TABLE section_digest; CREATE TABLE section_digest (anything)")
             << false;
+        QTest::newRow("made a view")
+            << QByteArray("DROP TABLE section_digest; CREATE VIEW section_digest AS SELECT"
+                          " 'x' AS section_match, 1 AS last_id, 1 AS pairs, 'x' AS digest")
+            << false;
     }
     void digestTableTakenOutStopsNoWrite() {
         QFETCH(QByteArray, sql);
