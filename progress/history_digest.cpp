@@ -11,7 +11,7 @@
 namespace {
 
 // Changes whenever what is written changes, so an older digest is read again from the records.
-constexpr char format[4] = {'Q', 'H', 'D', '1'};
+constexpr char format[4] = {'Q', 'H', 'D', '2'};
 constexpr qsizetype headerBytes = sizeof format + 4 * 4;
 // Far past any year a record can name, and near enough that days never overflow.
 const std::int64_t lastDay = QDate(9999, 12, 31).toJulianDay();
@@ -116,8 +116,12 @@ QByteArray historyDigest(const PlayerHistory &history, int thisYear) {
         putNumber(bytes, std::uint64_t(game.correct));
         putNumber(bytes, std::uint64_t(game.sums - game.correct));
     }
-    for (const WrongSum &sum : history.wrongSums)
-        bytes.append(sumByte(sum));
+    // In the order of the games: read from both ends, the list holds the
+    // later part's backwards.
+    for (const PlayedGame &game : history.games) {
+        for (const WrongSum &sum : history.wrongSumsOf(game))
+            bytes.append(sumByte(sum));
+    }
     return bytes;
 }
 

@@ -295,10 +295,13 @@ class TestProgress : public QObject {
                                     .arg(1 + n % 12, 2, 10, QChar('0'))
                                     .arg(n % 24, 2, 10, QChar('0'));
             const QString text =
-                record(15 - n % 4, 15, QStringList(n % 4, QStringLiteral("15x15")));
+                record(15 - n % 4, 15, QStringList(n % 4, QStringLiteral("%1x7").arg(2 + n % 14)));
             history.games.push_back(
                 *readPlayedGame(key.toUtf8(), text.toUtf8(), history.wrongSums, 2026));
         }
+        // As a history read from both ends holds them: the later games' wrong
+        // sums are listed from the last game backwards.
+        std::reverse(history.games.begin() + 20, history.games.end());
         QByteArray digest = historyDigest(history, 2026);
         if (at == -1) {
             QCOMPARE(described(*historyFromDigest(digest, 2026)), described(history));
@@ -347,7 +350,8 @@ class TestProgress : public QObject {
                                     .arg(n % 3 == 0 ? 99 : 26)
                                     .arg(n / 60 % 60, 2, 10, QChar('0'))
                                     .arg(n % 60, 2, 10, QChar('0'));
-            games.emplace_back(key, record(10 - n % 3, 10, QStringList(n % 3, "9x7")));
+            const QString wrong = QStringLiteral("%1x%2").arg(2 + n % 14).arg(1 + n % 15);
+            games.emplace_back(key, record(10 - n % 3, 10, QStringList(n % 3, wrong)));
         }
         games.emplace_back("edited by hand", "You have scored");
         QVERIFY(store.write(sam, {games.begin(), games.begin() + 1000}));
