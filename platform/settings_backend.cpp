@@ -30,6 +30,23 @@ void SettingsBackend::visitAll(const QString &section, const Visit &visit, const
         visit(key.toUtf8(), value.toUtf8());
 }
 
+std::optional<qint64> SettingsBackend::visitAfter(const QString &section,
+                                                  std::optional<qint64> after, const Visit &visit,
+                                                  const Visit &rest) {
+    // No digest is kept here, so there is never a place to go on from.
+    if (!after)
+        visitAll(section, visit, rest);
+    return std::nullopt;
+}
+
+std::optional<SettingsBackend::Digest> SettingsBackend::readDigest(const QString &) {
+    return std::nullopt;
+}
+
+bool SettingsBackend::keepDigest(const QString &, const Digest &) {
+    return false;
+}
+
 SettingsBackend::Insertion SettingsBackend::insert(const QString &section, const QString &key,
                                                    const QString &value) {
     if (read(section, key))

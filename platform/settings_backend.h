@@ -5,6 +5,7 @@
 
 #include "platform/sum_knowledge.h"
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 
@@ -45,6 +46,27 @@ class SettingsBackend {
     // backwards, while `visit` gets the earlier part in order: every pair
     // `visit` gets comes before every pair `rest` gets.
     virtual void visitAll(const QString &section, const Visit &visit, const Visit &rest);
+
+    // What a reader made of a section's first `pairs` pairs, kept beside
+    // them so that a long section need not be read whole every time;
+    // `through` is where those pairs end, as visitAfter told it.
+    struct Digest {
+        QByteArray bytes;
+        qint64 through = 0;
+        qsizetype pairs = 0;
+    };
+    // As visitAll, for the pairs past `after` only (all of them when
+    // nothing); where the pairs visited end, or nothing when the store
+    // cannot tell or not all could be read. A store that keeps no digests
+    // tells nothing.
+    virtual std::optional<qint64> visitAfter(const QString &section, std::optional<qint64> after,
+                                             const Visit &visit, const Visit &rest);
+    // The section's digest, while every pair it covers is still as it was
+    // and none was put among them; a store that keeps none gives nothing.
+    virtual std::optional<Digest> readDigest(const QString &section);
+    // Keeps a digest of the section unless its pairs are no longer those
+    // read; false when it was not kept.
+    virtual bool keepDigest(const QString &section, const Digest &digest);
     // All pairs land together or none does.
     virtual bool write(const QString &section, const SettingPairs &pairs) = 0;
 

@@ -21,6 +21,7 @@
 #include <array>
 #include <climits>
 #include <condition_variable>
+#include <limits>
 #include <mutex>
 #include <system_error>
 #include <thread>
@@ -30,7 +31,7 @@ namespace {
 // Every table the program keeps in its file. A file holding any other table
 // belongs to another program, or to a later version of this one, and is never
 // written to.
-constexpr std::array ourTables{"settings", "knowledge"};
+constexpr std::array ourTables{"settings", "knowledge", "section_digest"};
 
 // The names in matching form (see matching_form.h) make matching ignore
 // letter case in every script, which SQLite's own NOCASE does only for ASCII.
@@ -72,6 +73,59 @@ constexpr const char *insertKnowledge =
     " answered_right, answered_wrong, timed_out, last_asked_day, box)"
     " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10)";
 
+// Digests of long sections (see settings_backend.h), by the section in
+// matching form. Any change among the rows one covers drops it, whoever makes
+// it: the program's own writes, another copy's, or a hand in a database tool.
+// A row put in another's place (INSERT or UPDATE OR REPLACE) takes the other
+// out without a trigger of its own, so the key it takes is looked at first.
+constexpr const char *createDigestTable =
+    "CREATE TABLE IF NOT EXISTS section_digest ("
+    " section_match TEXT PRIMARY KEY,"
+    " last_id INTEGER NOT NULL,"
+    " pairs INTEGER NOT NULL,"
+    " digest BLOB NOT NULL);"
+    "CREATE TRIGGER IF NOT EXISTS section_digest_replacing BEFORE INSERT ON settings BEGIN"
+    " DELETE FROM section_digest WHERE section_match = new.section_match AND EXISTS (SELECT 1"
+    " FROM settings WHERE section_match = new.section_match AND key_match = new.key_match"
+    " AND id <= last_id);"
+    " END;"
+    "CREATE TRIGGER IF NOT EXISTS section_digest_added AFTER INSERT ON settings BEGIN"
+    " DELETE FROM section_digest WHERE section_match = new.section_match AND new.id <= last_id;"
+    " END;"
+    "CREATE TRIGGER IF NOT EXISTS section_digest_renaming BEFORE UPDATE ON settings BEGIN"
+    " DELETE FROM section_digest WHERE section_match = new.section_match AND EXISTS (SELECT 1"
+    " FROM settings WHERE section_match = new.section_match AND key_match = new.key_match"
+    " AND id <= last_id AND id <> old.id);"
+    " END;"
+    "CREATE TRIGGER IF NOT EXISTS section_digest_changed AFTER UPDATE ON settings BEGIN"
+    " DELETE FROM section_digest WHERE (section_match = old.section_match AND old.id <= last_id)"
+    " OR (section_match = new.section_match AND new.id <= last_id);"
+    " END;"
+    "CREATE TRIGGER IF NOT EXISTS section_digest_removed AFTER DELETE ON settings BEGIN"
+    " DELETE FROM section_digest WHERE section_match = old.section_match AND old.id <= last_id;"
+    " END";
+// The triggers name the digests' table on every write: were it taken out or
+// made over by hand, no row could be written at all. Without it they go too.
+constexpr const char *countDigestColumns =
+    "SELECT count(*) FROM pragma_table_info('section_digest', 'main')"
+    " WHERE name IN ('section_match', 'last_id', 'pairs', 'digest')";
+constexpr const char *dropDigestTriggers = "DROP TRIGGER IF EXISTS section_digest_replacing;"
+                                           "DROP TRIGGER IF EXISTS section_digest_added;"
+                                           "DROP TRIGGER IF EXISTS section_digest_renaming;"
+                                           "DROP TRIGGER IF EXISTS section_digest_changed;"
+                                           "DROP TRIGGER IF EXISTS section_digest_removed";
+// Trusted only while every trigger that keeps it stands.
+constexpr const char *selectDigest =
+    "SELECT digest, last_id, pairs FROM section_digest WHERE section_match = ?1"
+    " AND (SELECT count(*) FROM sqlite_schema WHERE type = 'trigger' AND tbl_name = 'settings'"
+    " AND name IN ('section_digest_replacing', 'section_digest_added',"
+    " 'section_digest_renaming', 'section_digest_changed', 'section_digest_removed')) = 5";
+constexpr const char *countThrough =
+    "SELECT count(*) FROM settings WHERE section_match = ?1 AND id <= ?2";
+constexpr const char *replaceDigest =
+    "INSERT OR REPLACE INTO section_digest (section_match, last_id, pairs, digest)"
+    " VALUES (?1, ?2, ?3, ?4)";
+
 // An overwrite keeps the row, so the entry keeps its place in the order.
 constexpr const char *upsert =
     "INSERT INTO settings (section, key, value, section_match, key_match)"
@@ -88,10 +142,10 @@ constexpr const char *selectValue =
 // Skipping by OFFSET walks only the index, not the rows; a LIMIT of -1 is none.
 constexpr const char *selectSection = "SELECT key, value FROM settings WHERE"
                                       " section_match = ?1 ORDER BY id LIMIT ?2 OFFSET ?3";
-// A section's first row and its last, each found from the index.
+// A section's first row from ?2 on and its last, each found from the index.
 constexpr const char *selectSectionEnds =
-    "SELECT (SELECT min(id) FROM settings WHERE section_match = ?1),"
-    " (SELECT max(id) FROM settings WHERE section_match = ?1)";
+    "SELECT (SELECT min(id) FROM settings WHERE section_match = ?1 AND id >= ?2),"
+    " (SELECT max(id) FROM settings WHERE section_match = ?1 AND id >= ?2)";
 // A whole section is read along the table between its first row and its last:
 // stepping the rows themselves costs a third less than looking each up from the
 // section's index, and at worst the whole table is read.
@@ -150,6 +204,11 @@ class Statement {
         sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
     }
     void bind(int index, qsizetype number) { sqlite3_bind_int64(stmt_, index, number); }
+    // The bytes must last until the statement is stepped.
+    void bindBytes(int index, QByteArrayView bytes) {
+        sqlite3_bind_blob64(stmt_, index, bytes.data(), sqlite3_uint64(bytes.size()),
+                            SQLITE_STATIC);
+    }
     int step() { return sqlite3_step(stmt_); }
     bool isInteger(int index) { return sqlite3_column_type(stmt_, index) == SQLITE_INTEGER; }
     void reset() { sqlite3_reset(stmt_); }
@@ -570,6 +629,11 @@ Layout SqliteStore::bringToCurrentLayout() {
         exec("DROP VIEW IF EXISTS temp.settings");
     int rc = SQLITE_OK;
     switch (const Layout found = layoutOf(db_, rc)) {
+    case Layout::Current:
+        if (Statement columns(db_, countDigestColumns);
+            columns.ok() && columns.step() == SQLITE_ROW && columns.number(0) != 4)
+            exec(dropDigestTriggers);
+        return found;
     case Layout::Empty:
         return exec(createTable) ? Layout::Current : found;
     case Layout::Earlier:
@@ -714,17 +778,28 @@ SettingPairs SqliteStore::readPart(const QString &section, qsizetype first, qsiz
 }
 
 void SqliteStore::visitAll(const QString &section, const Visit &visit, const Visit &rest) {
+    visitAfter(section, std::nullopt, visit, rest);
+}
+
+std::optional<qint64> SqliteStore::visitAfter(const QString &section, std::optional<qint64> after,
+                                              const Visit &visit, const Visit &rest) {
+    constexpr qint64 lastId = std::numeric_limits<qint64>::max();
     if (!db_)
-        return;
+        return std::nullopt;
+    if (after == lastId)
+        return after; // no row can lie past it
     const QString match = matchOf(section);
     Statement ends(db_, selectSectionEnds);
     if (!ends.ok()) {
         noteRead(sqlite3_errcode(db_)); // preparing reads the schema
-        return;
+        return std::nullopt;
     }
     ends.bind(1, match);
-    if (noteRead(ends.step()) != SQLITE_ROW || !ends.isInteger(0))
-        return;
+    ends.bind(2, after ? *after + 1 : std::numeric_limits<qint64>::min());
+    if (noteRead(ends.step()) != SQLITE_ROW)
+        return std::nullopt;
+    if (!ends.isInteger(0))
+        return after;
     const IdRun ids{ends.number(0), ends.number(1)};
     RunsFromBothEnds runs(ids.first, ids.last,
                           qint64(std::max(quint64(rowsPerRun), ids.span() / mostRuns)));
@@ -741,16 +816,63 @@ void SqliteStore::visitAll(const QString &section, const Visit &visit, const Vis
         }
     }
     RunReader reader(db_, match, RunReader::Direction::Forwards);
-    for (IdRun run = runs.takeFront(); !run.empty(); run = runs.takeFront()) {
-        if (noteRead(reader.visit(run, visit)) != SQLITE_DONE)
-            break;
-    }
+    bool readWhole = true;
+    for (IdRun run = runs.takeFront(); readWhole && !run.empty(); run = runs.takeFront())
+        readWhole = noteRead(reader.visit(run, visit)) == SQLITE_DONE;
     if (apart.joinable())
         apart.join();
     // What the other connection took and could not read lies between the two
     // ends' runs; this one reads it, and notes how that went.
-    if (!unreadApart.empty())
-        noteRead(reader.visit(unreadApart, visit));
+    if (readWhole && !unreadApart.empty())
+        readWhole = noteRead(reader.visit(unreadApart, visit)) == SQLITE_DONE;
+    return readWhole ? std::optional(ids.last) : std::nullopt;
+}
+
+std::optional<SettingsBackend::Digest> SqliteStore::readDigest(const QString &section) {
+    if (!db_ || layout_ != Layout::Current)
+        return std::nullopt;
+    Statement query(db_, selectDigest);
+    if (!query.ok())
+        return std::nullopt; // none kept yet
+    query.bind(1, matchOf(section));
+    if (noteRead(query.step()) != SQLITE_ROW || !query.isInteger(1) || !query.isInteger(2))
+        return std::nullopt;
+    return Digest{query.bytes(0).toByteArray(), query.number(1), query.number(2)};
+}
+
+bool SqliteStore::keepDigest(const QString &section, const Digest &digest) {
+    prepareWrite();
+    if (!db_ || layout_ != Layout::Current)
+        return false;
+    // What is kept only to save time is not worth waiting on another copy's lock.
+    sqlite3_busy_handler(db_, nullptr, nullptr);
+    const bool began = exec("BEGIN IMMEDIATE");
+    sqlite3_busy_handler(db_, onBusy, this);
+    if (!began)
+        return false;
+    const QString match = matchOf(section);
+    bool ok = bringToCurrentLayout() == Layout::Current && exec(createDigestTable);
+    // The rows read are still there, as many as when they were read.
+    if (Statement count(db_, countThrough); ok && count.ok()) {
+        count.bind(1, match);
+        count.bind(2, digest.through);
+        ok = count.step() == SQLITE_ROW && count.number(0) == digest.pairs;
+    } else {
+        ok = false;
+    }
+    if (Statement replace(db_, replaceDigest); ok && replace.ok()) {
+        replace.bind(1, match);
+        replace.bind(2, digest.through);
+        replace.bind(3, digest.pairs);
+        replace.bindBytes(4, digest.bytes);
+        ok = replace.step() == SQLITE_DONE;
+    } else {
+        ok = false;
+    }
+    if (ok && exec("COMMIT"))
+        return true;
+    exec("ROLLBACK");
+    return false;
 }
 
 void SqliteStore::visitPart(const QString &section, qsizetype first, qsizetype limit,

@@ -38,6 +38,11 @@ class SqliteStore : public SettingsBackend {
     // A long section is read from both ends at once, in runs, the later part
     // backwards through a connection of its own on another thread.
     void visitAll(const QString &section, const Visit &visit, const Visit &rest) override;
+    // Where rows end by their ids.
+    std::optional<qint64> visitAfter(const QString &section, std::optional<qint64> after,
+                                     const Visit &visit, const Visit &rest) override;
+    std::optional<Digest> readDigest(const QString &section) override;
+    bool keepDigest(const QString &section, const Digest &digest) override;
     bool write(const QString &section, const SettingPairs &pairs) override;
     Insertion insert(const QString &section, const QString &key, const QString &value) override;
     std::vector<SumKnowledge> readKnowledge(const QString &section) override;

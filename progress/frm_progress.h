@@ -27,6 +27,7 @@ class frmProgress : public QDialog {
 
     // Whether the window was closed to practise.
     bool practiseChosen() const { return practiseChosen_; }
+    const PlayerHistory &history() const { return history_; }
 
   private:
     void cboPeriod_Click();

@@ -5,6 +5,7 @@
 
 #include "drill/history_key.h"
 #include "drill/transcript.h"
+#include "progress/history_digest.h"
 
 #include <cstring>
 
@@ -187,40 +188,64 @@ void addRecord(PlayerHistory &history, QByteArrayView key, QByteArrayView record
         ++history.unreadable;
 }
 
-// The games of `later`, read from the last backwards, after those of
-// `history`, each with its own wrong sums.
-void append(PlayerHistory &history, const PlayerHistory &later) {
+// The games of `part` after those of `history`, each with its own wrong sums;
+// `part` read from its last game backwards when `backwards`.
+void append(PlayerHistory &history, const PlayerHistory &part, bool backwards) {
     const auto movedBy = std::uint32_t(history.wrongSums.size());
-    history.games.reserve(history.games.size() + later.games.size());
-    for (auto game = later.games.rbegin(); game != later.games.rend(); ++game) {
-        history.games.push_back(*game);
+    const auto add = [&history, movedBy](const PlayedGame &game) {
+        history.games.push_back(game);
         history.games.back().firstWrong += movedBy;
-    }
-    // Grown to fit exactly: doubling would leave a megabyte for the shrinking to copy again.
-    history.wrongSums.reserve(history.wrongSums.size() + later.wrongSums.size());
-    history.wrongSums.insert(history.wrongSums.end(), later.wrongSums.begin(),
-                             later.wrongSums.end());
-    history.unreadable += later.unreadable;
+    };
+    if (backwards)
+        std::for_each(part.games.rbegin(), part.games.rend(), add);
+    else
+        std::for_each(part.games.begin(), part.games.end(), add);
+    history.wrongSums.insert(history.wrongSums.end(), part.wrongSums.begin(), part.wrongSums.end());
+    history.unreadable += part.unreadable;
+}
+
+// The digest the store keeps of the section, where it is sound and tells
+// every record it covers.
+std::optional<std::pair<PlayerHistory, qint64>> digested(SettingsBackend &store,
+                                                         const QString &section, int thisYear) {
+    const std::optional<SettingsBackend::Digest> digest = store.readDigest(section);
+    if (!digest)
+        return std::nullopt;
+    std::optional<PlayerHistory> history = historyFromDigest(digest->bytes, thisYear);
+    if (!history || qsizetype(history->games.size()) + history->unreadable != digest->pairs)
+        return std::nullopt;
+    return std::pair(std::move(*history), digest->through);
 }
 
 } // namespace
 
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear) {
-    // A long history is read from both ends at once, the later part on another thread.
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear,
+                                HistoryRead *read) {
     PlayerHistory history;
+    std::optional<qint64> after;
+    if (auto kept = digested(store, section, thisYear))
+        std::tie(history, after) = std::move(*kept);
+    // What the digest lacks, read from both ends at once, the later part on another thread.
+    PlayerHistory front;
     PlayerHistory later;
-    store.visitAll(
-        section,
-        [&history, thisYear](QByteArrayView key, QByteArrayView record) {
-            addRecord(history, key, record, thisYear);
+    const std::optional<qint64> through = store.visitAfter(
+        section, after,
+        [&front, thisYear](QByteArrayView key, QByteArrayView record) {
+            addRecord(front, key, record, thisYear);
         },
         [&later, thisYear](QByteArrayView key, QByteArrayView record) {
             addRecord(later, key, record, thisYear);
         });
-    append(history, later);
-    // What growing left spare goes back before the window is made.
-    history.games.shrink_to_fit();
-    history.wrongSums.shrink_to_fit();
+    if (read) {
+        *read = {through, qsizetype(front.games.size() + later.games.size()) + front.unreadable +
+                              later.unreadable};
+    }
+    // Grown once to fit exactly: doubling would leave megabytes spare.
+    history.games.reserve(history.games.size() + front.games.size() + later.games.size());
+    history.wrongSums.reserve(history.wrongSums.size() + front.wrongSums.size() +
+                              later.wrongSums.size());
+    append(history, front, false);
+    append(history, later, true);
     return history;
 }
 

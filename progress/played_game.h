@@ -60,8 +60,17 @@ struct PlayerHistory {
     }
 };
 
-// The records of a player's history section.
-PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear);
+// Where the records behind a history end in the store (nothing when not all
+// could be read), and how many were read one by one, not from a digest.
+struct HistoryRead {
+    std::optional<qint64> through;
+    qsizetype records = 0;
+};
+
+// The records of a player's history section, through the digest the store
+// keeps of them where it has a sound one.
+PlayerHistory readPlayerHistory(SettingsBackend &store, const QString &section, int thisYear,
+                                HistoryRead *read = nullptr);
 
 // The whole part of the percentage, as the rating takes it.
 int percentRight(const PlayedGame &game);

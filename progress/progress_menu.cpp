@@ -8,16 +8,21 @@
 #include "platform/clock.h"
 #include "platform/modal_runner.h"
 #include "progress/frm_progress.h"
+#include "progress/history_digest.h"
 #include "progress/kept_knowledge.h"
 
 void frmTables::mnuProgress_Click() {
     const QString section = historySection(PlayerName);
     const QDateTime now = services_.clock.now();
-    PlayerHistory history = readPlayerHistory(services_.store, section, now.date().year());
+    const int thisYear = now.date().year();
+    HistoryRead read;
+    PlayerHistory history = readPlayerHistory(services_.store, section, thisYear, &read);
     Knowledge knowledge = keptKnowledge(services_.store, section, history);
     frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
                        services_.announcer, this);
     services_.modal.runModal(window);
+    // Once the window is closed, where the time is not missed.
+    keepHistoryDigest(services_.store, section, window.history(), read, thisYear);
     if (window.practiseChosen())
         mnuPractise_Click();
 }

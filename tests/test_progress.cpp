@@ -4,7 +4,9 @@
 #include "drill/history_key.h"
 #include "drill/score.h"
 #include "drill/transcript.h"
+#include "platform/sqlite_store.h"
 #include "progress/frm_progress.h"
+#include "progress/history_digest.h"
 #include "progress/score_chart.h"
 #include "progress/square_delegate.h"
 #include "progress/wrong_sum_counts.h"
@@ -15,6 +17,9 @@
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QTableView>
+#include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -47,6 +52,15 @@ QString described(const std::optional<PlayedGame> &game, const std::vector<Wrong
 PlayedGame playedAt(const QString &when, int correct = 1, int sums = 1) {
     const QDateTime moment = QDateTime::fromString(when, Qt::ISODate);
     return {moment.date(), moment.time(), correct, sums};
+}
+
+// Every game of a history as text, with its wrong sums, and the count of unreadable records.
+QStringList described(const PlayerHistory &history) {
+    QStringList games;
+    for (const PlayedGame &game : history.games)
+        games << described(game, history.wrongSums);
+    games << QString::number(history.unreadable);
+    return games;
 }
 
 // Games a day apart scoring `percents`, and the list of them a window shows.
@@ -256,6 +270,106 @@ class TestProgress : public QObject {
                 wrong << QStringLiteral("%1x%2").arg(sum.table).arg(sum.multiplier);
             QCOMPARE(wrong, wrongOf(n));
         }
+    }
+
+    void digestTellsTheHistoryOrNothing_data() {
+        QTest::addColumn<int>("at");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("as made") << -1 << QByteArray();
+        QTest::newRow("cut short") << -2 << QByteArray();
+        QTest::newRow("a byte more") << -3 << QByteArray("\0", 1);
+        QTest::newRow("another format") << 3 << QByteArray("9");
+        QTest::newRow("another year") << 4 << QByteArray("\xe9");
+        QTest::newRow("more games than bytes") << 12 << QByteArray("\xff\xff");
+        QTest::newRow("a wrong sum no grid has") << -2 << QByteArray("\xd2");
+    }
+    void digestTellsTheHistoryOrNothing() {
+        QFETCH(int, at);
+        QFETCH(QByteArray, bytes);
+        PlayerHistory history;
+        history.unreadable = 2;
+        for (int n = 0; n < 40; ++n) {
+            // Days forwards and, as after a clock put back, backwards.
+            const QString key = QStringLiteral("%1/%2/26 %3:00:59")
+                                    .arg(1 + (n * 7) % 28, 2, 10, QChar('0'))
+                                    .arg(1 + n % 12, 2, 10, QChar('0'))
+                                    .arg(n % 24, 2, 10, QChar('0'));
+            const QString text =
+                record(15 - n % 4, 15, QStringList(n % 4, QStringLiteral("15x15")));
+            history.games.push_back(
+                *readPlayedGame(key.toUtf8(), text.toUtf8(), history.wrongSums, 2026));
+        }
+        QByteArray digest = historyDigest(history, 2026);
+        if (at == -1) {
+            QCOMPARE(described(*historyFromDigest(digest, 2026)), described(history));
+            return;
+        }
+        if (at == -2)
+            digest.chop(1);
+        digest = at >= 0 ? digest.replace(at, bytes.size(), bytes) : digest + bytes;
+        QCOMPARE(historyFromDigest(digest, 2026), std::nullopt);
+    }
+
+    // Read through the digest the store keeps, a long history is the one its
+    // records tell, whatever was played or changed since the digest was kept.
+    void historyReadThroughItsDigest_data() {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addColumn<int>("thisYear");
+        QTest::addColumn<qsizetype>("recordsRead");
+        const qsizetype all = 2103;
+        QTest::newRow("nothing since") << QByteArray() << 2026 << qsizetype(0);
+        QTest::newRow("a game played since")
+            << QByteArray("INSERT INTO settings (section, key, value, section_match, key_match)"
+                          " SELECT section, '08/12/26 10:00:00', value, section_match,"
+                          " '08/12/26 10:00:00' FROM settings WHERE id = 5")
+            << 2026 << qsizetype(1);
+        QTest::newRow("a record edited")
+            << QByteArray("UPDATE settings SET value = 'edited' WHERE id = 5") << 2026 << all;
+        QTest::newRow("a record taken out")
+            << QByteArray("DELETE FROM settings WHERE id = 5") << 2026 << all - 1;
+        QTest::newRow("in another year") << QByteArray() << 2027 << all;
+        QTest::newRow("digest damaged")
+            << QByteArray("UPDATE section_digest SET digest = substr(digest, 1, 30)") << 2026
+            << all;
+    }
+    void historyReadThroughItsDigest() {
+        QFETCH(QByteArray, sql);
+        QFETCH(int, thisYear);
+        QFETCH(qsizetype, recordsRead);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.sqlite"));
+        SqliteStore store(path);
+        // Enough games for a digest, some unreadable, among another player's.
+        SettingPairs games;
+        for (int n = 0; n < 2100; ++n) {
+            const QString key = QStringLiteral("%1/11/%2 10:%3:%4")
+                                    .arg(1 + n % 28, 2, 10, QChar('0'))
+                                    .arg(n % 3 == 0 ? 99 : 26)
+                                    .arg(n / 60 % 60, 2, 10, QChar('0'))
+                                    .arg(n % 60, 2, 10, QChar('0'));
+            games.emplace_back(key, record(10 - n % 3, 10, QStringList(n % 3, "9x7")));
+        }
+        games.emplace_back("edited by hand", "You have scored");
+        QVERIFY(store.write(sam, {games.begin(), games.begin() + 1000}));
+        QVERIFY(store.write("History\\Ann", {{"06/12/26 14:03:09", record(1, 1)}}));
+        QVERIFY(store.write(sam, {games.begin() + 1000, games.end()}));
+        QVERIFY(store.write(sam, {{"30/02/26 10:00:00", record(1, 1)}, {"x", "y"}}));
+        HistoryRead read;
+        const PlayerHistory kept = readPlayerHistory(store, sam, 2026, &read);
+        keepHistoryDigest(store, sam, kept, read, 2026);
+        QVERIFY(store.readDigest(sam));
+
+        sqlite3 *db = nullptr;
+        sqlite3_open(QFile::encodeName(path).constData(), &db);
+        QCOMPARE(sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        // What the records tell, read by a store that keeps no digest.
+        FakeStore records;
+        for (const auto &[key, value] : store.readAll(sam))
+            records.put(sam, key, value);
+        const PlayerHistory history = readPlayerHistory(store, sam, thisYear, &read);
+        QCOMPARE(described(history), described(readPlayerHistory(records, sam, thisYear)));
+        QCOMPARE(read.records, recordsRead);
     }
 
     void summary_data() {

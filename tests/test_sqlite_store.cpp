@@ -606,6 +606,87 @@ class TestSqliteStore : public QObject {
         QFile::remove(target);
     }
 
+    // A digest stands for its rows only while they are as they were: any change
+    // among them, by the store or by hand, drops it; changes elsewhere do not.
+    void digestLastsWhileItsRowsDo_data() {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addColumn<bool>("kept");
+        const QByteArray insert =
+            "INSERT INTO settings (id, section, key, value, section_match, key_match) VALUES ";
+        QTest::newRow("nothing") << QByteArray("SELECT 1") << true;
+        QTest::newRow("a row after them")
+            << insert + "(NULL, 'History\\Sam', 'k4', 'v', 'history\\sam', 'k4')" << true;
+        QTest::newRow("another section's row changed")
+            << QByteArray("UPDATE settings SET value = 'x' WHERE id = 1") << true;
+        QTest::newRow("another section's row taken out")
+            << QByteArray("DELETE FROM settings WHERE id = 3") << true;
+        QTest::newRow("a value changed")
+            << QByteArray("UPDATE settings SET value = 'x' WHERE id = 4") << false;
+        QTest::newRow("a row taken out")
+            << QByteArray("DELETE FROM settings WHERE id = 4") << false;
+        QTest::newRow("a row put among them")
+            << "DELETE FROM settings WHERE id = 3;" + insert +
+                   "(3, 'History\\Sam', 'k0', 'v', 'history\\sam', 'k0')"
+            << false;
+        QTest::newRow("a row put in another's place")
+            << QByteArray("INSERT OR REPLACE INTO settings (section, key, value, section_match,"
+                          " key_match) VALUES ('History\\Sam', 'k2', 'v', 'history\\sam', 'k2')")
+            << false;
+        QTest::newRow("another row given one's key")
+            << QByteArray("UPDATE OR REPLACE settings SET section_match = 'history\\sam',"
+                          " key_match = 'k2' WHERE id = 6")
+            << false;
+        QTest::newRow("a trigger taken out")
+            << QByteArray("DROP TRIGGER section_digest_removed") << false;
+    }
+    void digestLastsWhileItsRowsDo() {
+        QFETCH(QByteArray, sql);
+        QFETCH(bool, kept);
+        SqliteStore store(path());
+        const QString sam = QStringLiteral("History\\Sam");
+        const QString ann = QStringLiteral("History\\Ann");
+        for (const auto &[where, key] : {std::pair{section, "LastPlayer"},
+                                         {sam, "k1"},
+                                         {ann, "a"},
+                                         {sam, "k2"},
+                                         {sam, "k3"},
+                                         {ann, "b"}})
+            QVERIFY(store.write(where, {{key, "v"}}));
+        // Rows 2, 4 and 5 are Sam's: a digest of two of them is not kept.
+        QVERIFY(!store.keepDigest(sam, {"two", 5, 2}));
+        QVERIFY(store.keepDigest(sam, {"three", 5, 3}));
+        runSql(path(), sql.constData());
+        const std::optional<SettingsBackend::Digest> digest = store.readDigest("HISTORY\\sam");
+        QCOMPARE(digest.has_value(), kept);
+        if (kept)
+            QCOMPARE(digest->bytes, "three");
+    }
+
+    // Records are still saved, and digests kept again, whatever a hand did to
+    // the digests' table.
+    void digestTableTakenOutStopsNoWrite_data() {
+        QTest::addColumn<QByteArray>("sql");
+        QTest::addColumn<bool>("keptAgain");
+        QTest::newRow("taken out") << QByteArray("DROP TABLE section_digest") << true;
+        QTest::newRow("made over")
+            << QByteArray("DROP TABLE section_digest; CREATE TABLE section_digest (anything)")
+            << false;
+    }
+    void digestTableTakenOutStopsNoWrite() {
+        QFETCH(QByteArray, sql);
+        QFETCH(bool, keptAgain);
+        SqliteStore store(path());
+        const QString sam = QStringLiteral("History\\Sam");
+        QVERIFY(store.write(sam, {{"k1", "v"}}));
+        QVERIFY(store.keepDigest(sam, {"one", 1, 1}));
+        runSql(path(), sql.constData());
+        QVERIFY(store.write(sam, {{"k2", "v"}}));
+        QCOMPARE(store.insertWithKnowledge(sam, "k3", "v", keeping({})),
+                 SettingsBackend::Insertion::Added);
+        QCOMPARE(store.keepDigest(sam, {"three", 3, 3}), keptAgain);
+        QCOMPARE(store.readDigest(sam).has_value(), keptAgain);
+    }
+
     void batchIsAllOrNothing() {
         SqliteStore store(path());
         QVERIFY(store.write(section, {{"A", "1"}}));
