@@ -52,7 +52,8 @@ inline std::span<const WrongSum> wrongSumsOf(const PlayedGame &game,
 struct PlayerHistory {
     std::vector<PlayedGame> games; // in the order they were played
     int unreadable = 0;
-    // Every game's in one block: thousands of games are read at once.
+    // Every game's in one block: thousands of games are read at once. Each
+    // game's own lie together where it says, not always in the games' order.
     std::vector<WrongSum> wrongSums;
 
     std::span<const WrongSum> wrongSumsOf(const PlayedGame &game) const {
