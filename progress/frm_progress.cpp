@@ -5,6 +5,7 @@
 
 #include "platform/announcer.h"
 #include "platform/shown_text.h"
+#include "progress/fixed_paragraph.h"
 #include "progress/knowledge_model.h"
 #include "progress/listened_grid.h"
 #include "progress/progress_texts.h"
@@ -163,8 +164,8 @@ void frmProgress::createControls(Knowledge knowledge) {
     grdWrongSums = squareGrid(QStringLiteral("grdWrongSums"), *wrongSums_, wrongSumsHeading(),
                               wrongSumsExplanation(), this);
     layout->addWidget(grdWrongSums, 0, Qt::AlignLeft);
-    auto *explanation = paragraph(QStringLiteral("lblExplanation"), this);
-    explanation->setText(wrongSumsExplanation());
+    auto *explanation = new FixedParagraph(wrongSumsExplanation(), this);
+    explanation->setObjectName(QStringLiteral("lblExplanation"));
     layout->addWidget(explanation);
 
     layout->addWidget(heading(knowledgeHeading(), this));
@@ -175,8 +176,8 @@ void frmProgress::createControls(Knowledge knowledge) {
     grdKnowledge->horizontalHeader()->setDefaultSectionSize(
         grdKnowledge->fontMetrics().horizontalAdvance(QStringLiteral("99/99")) + 12);
     layout->addWidget(grdKnowledge, 0, Qt::AlignLeft);
-    auto *knowledgeNote = paragraph(QStringLiteral("lblKnowledge"), this);
-    knowledgeNote->setText(knowledgeExplanation());
+    auto *knowledgeNote = new FixedParagraph(knowledgeExplanation(), this);
+    knowledgeNote->setObjectName(QStringLiteral("lblKnowledge"));
     layout->addWidget(knowledgeNote);
 
     auto *scroll = new QScrollArea(this);

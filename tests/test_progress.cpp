@@ -5,6 +5,7 @@
 #include "drill/score.h"
 #include "drill/transcript.h"
 #include "platform/sqlite_store.h"
+#include "progress/fixed_paragraph.h"
 #include "progress/frm_progress.h"
 #include "progress/history_digest.h"
 #include "progress/score_chart.h"
@@ -374,6 +375,25 @@ class TestProgress : public QObject {
         const PlayerHistory history = readPlayerHistory(store, sam, thisYear, &read);
         QCOMPARE(described(history), described(readPlayerHistory(records, sam, thisYear)));
         QCOMPARE(read.records, recordsRead);
+    }
+
+    // Measured once a width, an explanation still measures as a label does,
+    // in its font of the moment.
+    void fixedParagraphMeasuresAsALabel() {
+        const QString text =
+            QStringLiteral("Each square counts how often that sum went wrong in the "
+                           "games shown: the darker, the more often.");
+        FixedParagraph paragraph(text, nullptr);
+        QLabel label(text);
+        label.setWordWrap(true);
+        for (const double scale : {1.0, 2.0}) {
+            QFont font = label.font();
+            font.setPointSizeF(font.pointSizeF() * scale);
+            paragraph.setFont(font);
+            label.setFont(font);
+            for (const int width : {150, 300, 150})
+                QCOMPARE(paragraph.heightForWidth(width), label.heightForWidth(width));
+        }
     }
 
     void summary_data() {
