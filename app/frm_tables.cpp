@@ -65,6 +65,7 @@ void frmTables::connectEvents() {
     connect(mnuCancelGame, &QAction::triggered, this, &frmTables::mnuCancelGame_Click);
     connect(&tmrSpeed, &PacingTimer::dueSoon, this, &frmTables::tmrSpeed_DueSoon);
     connect(&tmrSpeed, &PacingTimer::timeout, this, &frmTables::tmrSpeed_Timer);
+    connect(&tmrReadAhead, &QTimer::timeout, this, &frmTables::tmrReadAhead_Timer);
     txtAnswer->setKeyPressHandler([this](int &keyAscii) { txtAnswer_KeyPress(keyAscii); });
     txtAnswer->setGotFocusHandler([this] { txtAnswer_GotFocus(); });
     // A box greyed by a stored value becomes an ordinary two-state box once clicked.

@@ -9,6 +9,7 @@
 #include "platform/window_behind_dialog.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <array>
 #include <memory>
@@ -67,6 +68,8 @@ class frmTables : public QMainWindow {
 
     // Scores over time and the sums that go wrong (progress/).
     void mnuProgress_Click();
+    // A long history is read once start-up is over, so that Progress opens quickly.
+    void tmrReadAhead_Timer();
 
     // The Help menu (about/).
     void mnuHelpAbout_Click();
@@ -140,6 +143,7 @@ class frmTables : public QMainWindow {
     QGroupBox *fraOptions = nullptr;
     QFrame *fraSum = nullptr;
     PacingTimer tmrSpeed{services_.clock, this};
+    QTimer tmrReadAhead{this};
 
     // Inside fraOptions.
     std::array<QCheckBox *, tableCount> chkTimes{};

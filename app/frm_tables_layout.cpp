@@ -126,6 +126,10 @@ void frmTables::createControls() {
 
     tmrSpeed.setObjectName(QStringLiteral("tmrSpeed"));
     tmrSpeed.setInterval(0);
+    tmrReadAhead.setObjectName(QStringLiteral("tmrReadAhead"));
+    tmrReadAhead.setSingleShot(true);
+    // After the store's own check at start-up, which begins half a second in.
+    tmrReadAhead.setInterval(500);
 
     for (int i = 0; i < tableCount; ++i) {
         chkTimes[i] =

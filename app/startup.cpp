@@ -107,6 +107,7 @@ void frmTables::Form_Load() {
     GameInProgress = false;
 
     tellStoreTrouble();
+    tmrReadAhead.start();
 }
 
 void frmTables::tellStoreTrouble() {

@@ -5,17 +5,18 @@
 // (Ctrl+P) in the real program, with many games in the store. Every run starts
 // the program afresh, accepts the name it offers, waits as a player would,
 // then presses the keys and waits on the X server until the window is drawn;
-// it also reads how much the program's memory (RSS) grew meanwhile. Progress is
-// opened before and after the store keeps a digest of the history, as it does
-// once a Progress window that read thousands of records is closed.
+// it also reads how much the program's memory (RSS) grew meanwhile. Every run
+// finds the store as it was filled, with no digest of the history kept: one
+// the program keeps in the pause (it reads a long history ahead once start-up
+// is over) is gone by the next run. Progress is also opened with no pause.
 //
 // Usage: opening_bench <program> [runs] [pause in ms]   (needs an X display)
 #include "bench/figures.h"
 #include "bench/filled_store.h"
 #include "bench/spawned_program.h"
 #include "bench/x_screen.h"
-#include "progress/history_digest.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -28,21 +29,29 @@ constexpr xcb_keysym_t returnKey = 0xff0d;
 struct Opening {
     const char *what;
     xcb_keysym_t key; // pressed with Ctrl
-    bool digestKept;
+    bool atOnce;      // no pause after the name
 };
 const Opening openings[] = {{"history viewer, Ctrl+H to its first box", 'h', false},
                             {"Progress window, Ctrl+P to its first view", 'p', false},
-                            {"the same, with the history's digest kept", 'p', true}};
+                            {"the same, pressed as soon as the name is in", 'p', true}};
 
-// As the program does when the Progress window closes.
-void keepDigest(const QString &home) {
-    SqliteStore store(home + QStringLiteral("/Quorvel/settings.sqlite"));
-    const QString section = program_writes::historySection(QStringLiteral("Sam"));
-    const int thisYear = QDate::currentDate().year();
-    HistoryRead read;
-    const PlayerHistory history = readPlayerHistory(store, section, thisYear, &read);
-    keepHistoryDigest(store, section, history, read, thisYear);
-}
+// The store as filled, put back before every run.
+class FilledStore {
+  public:
+    explicit FilledStore(const QString &home)
+        : file_(home + QStringLiteral("/Quorvel/settings.sqlite")),
+          copy_(home + QStringLiteral("/filled.sqlite")) {
+        QFile::copy(file_, copy_);
+    }
+    bool putBack() const {
+        QFile::remove(file_ + QStringLiteral("-journal"));
+        return QFile::remove(file_) && QFile::copy(copy_, file_);
+    }
+
+  private:
+    QString file_;
+    QString copy_;
+};
 
 struct Sample {
     double ms;
@@ -64,7 +73,8 @@ bool measure(Screen &screen, const char *program, ProgramEnvironment &env, xcb_k
         if (screen.waitForUnmapped(*prompt)) {
             // A player's pause, in which the start-up's check of the store ends
             // (it starts half a second after the program and takes some 20 ms at
-            // 32,767 games, 50 at 100,000, on a quiet machine).
+            // 32,767 games, 50 at 100,000, on a quiet machine) and the program
+            // reads the history ahead (half a second after the name).
             screen.focus(screen.mainWindow());
             screen.idle(pauseMs);
             const double mib = rssMiB(pid);
@@ -101,14 +111,18 @@ int main(int argc, char *argv[]) {
         std::printf("First opening with %d games, a fresh program each time, keys pressed %.0f ms "
                     "after the name (X server, %d runs, median; minimum to maximum):\n",
                     records, pauseMs, runs);
+        const FilledStore filled(home.path());
         for (const Opening &opening : openings) {
-            if (opening.digestKept)
-                keepDigest(home.path());
             std::vector<double> ms, cpu, mib;
             Sample sample{};
             // One unmeasured run first, so every measured one finds the file cached alike.
             for (int run = -1; run < runs; ++run) {
-                if (!measure(screen, argv[1], env, opening.key, pauseMs, sample)) {
+                if (!filled.putBack()) {
+                    std::fprintf(stderr, "opening_bench: the filled store could not be put back\n");
+                    return 1;
+                }
+                if (!measure(screen, argv[1], env, opening.key, opening.atOnce ? 0 : pauseMs,
+                             sample)) {
                     std::fprintf(stderr, "%s: never drawn\n", opening.what);
                     return 1;
                 }

@@ -133,6 +133,12 @@ void keepHistoryDigest(SettingsBackend &store, const QString &section, const Pla
                                qsizetype(history.games.size()) + history.unreadable});
 }
 
+void refreshHistoryDigest(SettingsBackend &store, const QString &section, int thisYear) {
+    HistoryRead read;
+    const PlayerHistory history = readPlayerHistory(store, section, thisYear, &read);
+    keepHistoryDigest(store, section, history, read, thisYear);
+}
+
 std::optional<PlayerHistory> historyFromDigest(QByteArrayView digest, int thisYear) {
     if (digest.size() < headerBytes || std::memcmp(digest.data(), format, sizeof format) != 0)
         return std::nullopt;

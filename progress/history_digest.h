@@ -18,3 +18,6 @@ std::optional<PlayerHistory> historyFromDigest(QByteArrayView digest, int thisYe
 // spares the next reading thousands of records.
 void keepHistoryDigest(SettingsBackend &store, const QString &section, const PlayerHistory &history,
                        const HistoryRead &read, int thisYear);
+// Reads the history and keeps its digest where that is worth it, so that the
+// next reading is quick.
+void refreshHistoryDigest(SettingsBackend &store, const QString &section, int thisYear);

@@ -6,10 +6,13 @@
 
 #include "history/history_text.h"
 #include "platform/clock.h"
+#include "platform/freed_memory.h"
 #include "platform/modal_runner.h"
 #include "progress/frm_progress.h"
 #include "progress/history_digest.h"
 #include "progress/kept_knowledge.h"
+
+#include <QApplication>
 
 void frmTables::mnuProgress_Click() {
     const QString section = historySection(PlayerName);
@@ -25,4 +28,14 @@ void frmTables::mnuProgress_Click() {
     keepHistoryDigest(services_.store, section, window.history(), read, thisYear);
     if (window.practiseChosen())
         mnuPractise_Click();
+}
+
+void frmTables::tmrReadAhead_Timer() {
+    // The reading holds the window up for some tens of milliseconds at a
+    // hundred thousand games: never while a sum is timed or a dialog is up.
+    if (GameInProgress || QApplication::activeModalWidget())
+        return;
+    refreshHistoryDigest(services_.store, historySection(PlayerName),
+                         services_.clock.now().date().year());
+    returnFreedMemory();
 }

@@ -13,12 +13,14 @@
 #include "progress/wrong_sum_counts.h"
 #include "support/window_fixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <sqlite3.h>
 
@@ -359,9 +361,7 @@ class TestProgress : public QObject {
         QVERIFY(store.write("History\\Ann", {{"06/12/26 14:03:09", record(1, 1)}}));
         QVERIFY(store.write(sam, {games.begin() + 1000, games.end()}));
         QVERIFY(store.write(sam, {{"30/02/26 10:00:00", record(1, 1)}, {"x", "y"}}));
-        HistoryRead read;
-        const PlayerHistory kept = readPlayerHistory(store, sam, 2026, &read);
-        keepHistoryDigest(store, sam, kept, read, 2026);
+        refreshHistoryDigest(store, sam, 2026);
         QVERIFY(store.readDigest(sam));
 
         sqlite3 *db = nullptr;
@@ -372,9 +372,34 @@ class TestProgress : public QObject {
         FakeStore records;
         for (const auto &[key, value] : store.readAll(sam))
             records.put(sam, key, value);
+        HistoryRead read;
         const PlayerHistory history = readPlayerHistory(store, sam, thisYear, &read);
         QCOMPARE(described(history), described(readPlayerHistory(records, sam, thisYear)));
         QCOMPARE(read.records, recordsRead);
+    }
+
+    // Reading a long history holds the window up: it is done once start-up is
+    // over, and never while a sum is timed.
+    void historyReadAheadWhenNothingWaitsOnIt_data() {
+        QTest::addColumn<bool>("inGame");
+        QTest::addColumn<QStringList>("sectionsRead");
+        QTest::newRow("after the name") << false << QStringList{sam};
+        QTest::newRow("in a game") << true << QStringList{};
+    }
+    void historyReadAheadWhenNothingWaitsOnIt() {
+        QFETCH(bool, inGame);
+        QFETCH(QStringList, sectionsRead);
+        WindowFixture fx;
+        fx.start("Sam");
+        if (inGame) {
+            fx.control<QCheckBox>("chkTimes_0")->setChecked(true);
+            fx.action("mnuNewGame")->trigger();
+        }
+        auto *readAhead = fx.control<QTimer>("tmrReadAhead");
+        QVERIFY(readAhead->isActive());
+        readAhead->start(0);
+        QTRY_VERIFY(!readAhead->isActive());
+        QCOMPARE(QStringList(fx.store.visitLog.begin(), fx.store.visitLog.end()), sectionsRead);
     }
 
     // Measured once a width, an explanation still measures as a label does,

@@ -38,6 +38,7 @@ SettingPairs FakeStore::readAll(const QString &section) {
 }
 
 void FakeStore::visitAll(const QString &section, const Visit &visit, const Visit &rest) {
+    visitLog.push_back(section);
     const SettingPairs pairs = readAll(section);
     const std::size_t half = pairs.size() / 2;
     for (std::size_t i = 0; i < half; ++i)

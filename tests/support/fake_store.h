@@ -33,7 +33,8 @@ class FakeStore : public SettingsBackend {
     std::vector<Entry> entries;
     // What is kept of each player's sums, by history section.
     std::vector<std::pair<QString, std::vector<SumKnowledge>>> knowledge;
-    std::vector<QString> readLog; // "section/key" per read
+    std::vector<QString> readLog;  // "section/key" per read
+    std::vector<QString> visitLog; // each section visited whole
     std::vector<Entry> writeLog;
     bool failWrites = false;
     bool failReads = false;
