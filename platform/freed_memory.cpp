@@ -3,6 +3,7 @@
 
 #include "platform/freed_memory.h"
 
+#include <cstdlib> // tells which C library this is
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif

@@ -15,18 +15,24 @@
 #include <QApplication>
 
 void frmTables::mnuProgress_Click() {
-    const QString section = historySection(PlayerName);
-    const QDateTime now = services_.clock.now();
-    const int thisYear = now.date().year();
-    HistoryRead read;
-    PlayerHistory history = readPlayerHistory(services_.store, section, thisYear, &read);
-    Knowledge knowledge = keptKnowledge(services_.store, section, history);
-    frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
-                       services_.announcer, this);
-    services_.modal.runModal(window);
-    // Once the window is closed, where the time is not missed.
-    keepHistoryDigest(services_.store, section, window.history(), read, thisYear);
-    if (window.practiseChosen())
+    bool practise = false;
+    {
+        const QString section = historySection(PlayerName);
+        const QDateTime now = services_.clock.now();
+        const int thisYear = now.date().year();
+        HistoryRead read;
+        PlayerHistory history = readPlayerHistory(services_.store, section, thisYear, &read);
+        Knowledge knowledge = keptKnowledge(services_.store, section, history);
+        frmProgress window(std::move(history), std::move(knowledge), PlayerName, now,
+                           services_.announcer, this);
+        services_.modal.runModal(window);
+        // Once the window is closed, where the time is not missed.
+        keepHistoryDigest(services_.store, section, window.history(), read, thisYear);
+        practise = window.practiseChosen();
+    }
+    // The window and a long history are megabytes, gone with it.
+    returnFreedMemory();
+    if (practise)
         mnuPractise_Click();
 }
 
