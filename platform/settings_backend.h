@@ -93,4 +93,8 @@ class SettingsBackend {
     // file, its folder or its disk refuses writes.
     enum class Trouble { None, Unreadable, NotOurs, Unwritable };
     virtual Trouble trouble() { return Trouble::None; }
+    // Whether calls wait for a lock another program holds, as long as the
+    // store allows, or give up at once: work done only to save time later
+    // must not hold the player up.
+    virtual void setWaitForLocks(bool) {}
 };

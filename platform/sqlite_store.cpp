@@ -583,6 +583,8 @@ bool SqliteStore::canWrite() {
 
 int SqliteStore::onBusy(void *store, int tries) {
     auto *self = static_cast<SqliteStore *>(store);
+    if (!self->waitForLocks_)
+        return 0;
     using namespace std::chrono;
     const auto now = steady_clock::now();
     if (tries == 0)
@@ -598,9 +600,11 @@ int SqliteStore::onBusy(void *store, int tries) {
 int SqliteStore::noteRead(int rc) {
     const bool answered = rc == SQLITE_ROW || rc == SQLITE_DONE;
     lockedOut_ = lockedOut_ && !answered;
+    // A lock not waited for is no failure to read the settings.
+    const bool notWaited = !waitForLocks_ && (rc & 0xff) == SQLITE_BUSY;
     // Only a read that could not run for now failed: a table not made yet is
     // an empty store, and what can be read of a damaged file is kept.
-    readFailed_ = readFailed_ || (!answered && isPassing(rc));
+    readFailed_ = readFailed_ || (!answered && isPassing(rc) && !notWaited);
     return rc;
 }
 

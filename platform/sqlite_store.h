@@ -49,6 +49,7 @@ class SqliteStore : public SettingsBackend {
     Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
                                   const KnowledgeUpdate &update) override;
     Trouble trouble() override;
+    void setWaitForLocks(bool wait) override { waitForLocks_ = wait; }
 
     // Both wait for the check of the file.
     bool isOpen();
@@ -126,5 +127,6 @@ class SqliteStore : public SettingsBackend {
     bool unwritable_ = false;
     Layout layout_ = Layout::Unknown;
     bool lockedOut_ = false; // a lock outlasted its wait and may still be held
+    bool waitForLocks_ = true;
     std::chrono::steady_clock::time_point lockMet_;
 };

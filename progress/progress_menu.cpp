@@ -41,7 +41,10 @@ void frmTables::tmrReadAhead_Timer() {
     // hundred thousand games: never while a sum is timed or a dialog is up.
     if (GameInProgress || QApplication::activeModalWidget())
         return;
+    // Nor while another program holds the store.
+    services_.store.setWaitForLocks(false);
     refreshHistoryDigest(services_.store, historySection(PlayerName),
                          services_.clock.now().date().year());
+    services_.store.setWaitForLocks(true);
     returnFreedMemory();
 }

@@ -484,6 +484,31 @@ class TestSqliteStore : public QObject {
         QVERIFY(store.write(section, {{"LastPlayer", "Ann"}}));
     }
 
+    // Reading done only to save time later gives up on a lock at once, and is
+    // no failure to read: the settings are read and written as ever after.
+    void readingThatMayWaitNoLock() {
+        SqliteStore store(path(), 60'000);
+        QVERIFY(store.write(section, {{"LastPlayer", "Sam"}}));
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(path()).constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+
+        QElapsedTimer took;
+        took.start();
+        store.setWaitForLocks(false);
+        const auto ignore = [](QByteArrayView, QByteArrayView) {};
+        QCOMPARE(store.visitAfter(section, std::nullopt, ignore, ignore), std::nullopt);
+        QVERIFY(!store.readDigest(section));
+        store.setWaitForLocks(true);
+        QVERIFY2(took.elapsed() < 30'000, qPrintable(QString::number(took.elapsed())));
+
+        sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        QCOMPARE(store.trouble(), SettingsBackend::Trouble::None);
+        QCOMPARE(store.read(section, QStringLiteral("LastPlayer")), QString("Sam"));
+        QVERIFY(store.write(section, {{"LastPlayer", "Ann"}}));
+    }
+
     void insertKeepsAKeyAlreadyThere() {
         SqliteStore store(path());
         using I = SettingsBackend::Insertion;
