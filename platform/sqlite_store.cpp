@@ -654,6 +654,7 @@ void SqliteStore::settle() {
         return;
     checkStart_->set(CheckStart::Go::Now);
     const Verdict verdict = verdict_.get();
+    verdict_ = {};
     // A verdict on a file other than ours says nothing about ours.
     if (!(verdict.damaged && verdict.file == file_) && adopt())
         return;
@@ -845,11 +846,24 @@ std::optional<SettingsBackend::Digest> SqliteStore::readDigest(const QString &se
     return Digest{query.bytes(0).toByteArray(), query.number(1), query.number(2)};
 }
 
+bool SqliteStore::checkedSound() {
+    if (!verdict_.valid())
+        return true;
+    if (verdict_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+        return false;
+    const Verdict verdict = verdict_.get();
+    return !(verdict.damaged && verdict.file == file_);
+}
+
 bool SqliteStore::keepDigest(const QString &section, const Digest &digest) {
+    // What is kept only to save time is not worth waiting for the check, nor
+    // setting a damaged file aside before the player saves anything.
+    if (!checkedSound())
+        return false;
     prepareWrite();
     if (!db_ || layout_ != Layout::Current)
         return false;
-    // What is kept only to save time is not worth waiting on another copy's lock.
+    // Nor waiting on another copy's lock.
     sqlite3_busy_handler(db_, nullptr, nullptr);
     const bool began = exec("BEGIN IMMEDIATE");
     sqlite3_busy_handler(db_, onBusy, this);

@@ -100,6 +100,8 @@ class SqliteStore : public SettingsBackend {
     void settle();
     // Settles, and moves on to the file now in place when another copy replaced ours.
     void prepareWrite();
+    // Whether the check has found nothing to set aside, asked without waiting for it.
+    bool checkedSound();
     bool replaced() const;
     void close();
     // Within a transaction; false when a row could not be written.
@@ -122,7 +124,7 @@ class SqliteStore : public SettingsBackend {
     FileId file_; // the file db_ has open
     struct CheckStart;
     std::shared_ptr<CheckStart> checkStart_;
-    std::future<Verdict> verdict_;
+    std::shared_future<Verdict> verdict_; // none once settled
     bool readFailed_ = false;
     bool unwritable_ = false;
     Layout layout_ = Layout::Unknown;

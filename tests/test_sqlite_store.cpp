@@ -716,6 +716,44 @@ class TestSqliteStore : public QObject {
         QCOMPARE(store.readDigest(sam).has_value(), keptAgain);
     }
 
+    // A digest is kept only to save time: it never waits for the check of the
+    // file, nor is it what sets a damaged file aside.
+    void digestWaitsForNoCheck() {
+        const QString sam = QStringLiteral("History\\Sam");
+        {
+            SqliteStore store(path());
+            QVERIFY(store.write(sam, {{"k1", "v"}}));
+        }
+        // The section's index made to disagree with its table: reads still
+        // work, and only the check finds it.
+        sqlite3 *db = nullptr;
+        sqlite3_open(QFile::encodeName(path()).constData(), &db);
+        sqlite3_stmt *query = nullptr;
+        sqlite3_prepare_v2(db,
+                           "SELECT rootpage * (SELECT page_size FROM pragma_page_size)"
+                           " FROM sqlite_schema WHERE name = 'settings_by_section'",
+                           -1, &query, nullptr);
+        QCOMPARE(sqlite3_step(query), SQLITE_ROW);
+        const qsizetype pageEnd = sqlite3_column_int64(query, 0);
+        sqlite3_finalize(query);
+        sqlite3_close(db);
+        QByteArray bytes = fileBytes();
+        const qsizetype at = bytes.lastIndexOf("history\\sam", pageEnd);
+        QVERIFY(at > 0);
+        bytes[at + 9] = 'b';
+        QFile file(path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+
+        SqliteStore store(path());
+        QVERIFY(!store.keepDigest(sam, {"one", 1, 1}));
+        QTest::qWait(800); // the check begins half a second in
+        QVERIFY(!store.keepDigest(sam, {"one", 1, 1}));
+        QCOMPARE(fileBytes(), bytes);
+        QVERIFY(store.write(sam, {{"k2", "v"}}));
+        QVERIFY(!store.setAsidePath().isEmpty());
+    }
+
     void batchIsAllOrNothing() {
         SqliteStore store(path());
         QVERIFY(store.write(section, {{"A", "1"}}));
