@@ -29,6 +29,17 @@ class WatchedStore : public SettingsBackend {
     void visitAll(const QString &section, const Visit &visit, const Visit &rest) override {
         store_.visitAll(section, visit, rest);
     }
+    std::optional<qint64> visitAfter(const QString &section, std::optional<qint64> after,
+                                     const Visit &visit, const Visit &rest) override {
+        return store_.visitAfter(section, after, visit, rest);
+    }
+    std::optional<Digest> readDigest(const QString &section) override {
+        return store_.readDigest(section);
+    }
+    // Only ever kept to save time, so no failure of the program's.
+    bool keepDigest(const QString &section, const Digest &digest) override {
+        return store_.keepDigest(section, digest);
+    }
     bool write(const QString &section, const SettingPairs &pairs) override {
         QElapsedTimer took;
         took.start();
@@ -53,6 +64,7 @@ class WatchedStore : public SettingsBackend {
         return result;
     }
     Trouble trouble() override { return store_.trouble(); }
+    void setWaitForLocks(bool wait) override { store_.setWaitForLocks(wait); }
 
     SqliteStore &store() { return store_; }
     bool writeFailed = false;
