@@ -97,4 +97,6 @@ class SettingsBackend {
     // store allows, or give up at once: work done only to save time later
     // must not hold the player up.
     virtual void setWaitForLocks(bool) {}
+    // Whether the store is still checking its file at start-up.
+    virtual bool checking() { return false; }
 };

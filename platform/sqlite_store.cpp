@@ -846,10 +846,15 @@ std::optional<SettingsBackend::Digest> SqliteStore::readDigest(const QString &se
     return Digest{query.bytes(0).toByteArray(), query.number(1), query.number(2)};
 }
 
+bool SqliteStore::checking() {
+    return verdict_.valid() &&
+           verdict_.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+}
+
 bool SqliteStore::checkedSound() {
     if (!verdict_.valid())
         return true;
-    if (verdict_.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+    if (checking())
         return false;
     const Verdict verdict = verdict_.get();
     return !(verdict.damaged && verdict.file == file_);

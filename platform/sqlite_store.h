@@ -50,6 +50,7 @@ class SqliteStore : public SettingsBackend {
                                   const KnowledgeUpdate &update) override;
     Trouble trouble() override;
     void setWaitForLocks(bool wait) override { waitForLocks_ = wait; }
+    bool checking() override;
 
     // Both wait for the check of the file.
     bool isOpen();

@@ -41,6 +41,12 @@ void frmTables::tmrReadAhead_Timer() {
     // hundred thousand games: never while a sum is timed or a dialog is up.
     if (GameInProgress || QApplication::activeModalWidget())
         return;
+    // Its digest is kept only once the store has checked its file, some tenths
+    // of a second at a long history: until then the two would slow each other.
+    if (services_.store.checking()) {
+        tmrReadAhead.start(100);
+        return;
+    }
     // Nor while another program holds the store.
     services_.store.setWaitForLocks(false);
     refreshHistoryDigest(services_.store, historySection(PlayerName),

@@ -20,6 +20,7 @@ class FakeStore : public SettingsBackend {
     Insertion insertWithKnowledge(const QString &section, const QString &key, const QString &value,
                                   const KnowledgeUpdate &update) override;
     Trouble trouble() override { return troubleFound; }
+    bool checking() override { return stillChecking; }
 
     // Test set-up, bypassing the call log.
     void put(const QString &section, const QString &key, const QString &value);
@@ -39,6 +40,7 @@ class FakeStore : public SettingsBackend {
     bool failWrites = false;
     bool failReads = false;
     Trouble troubleFound = Trouble::None;
+    bool stillChecking = false;
 
   private:
     Entry *find(const QString &section, const QString &key);
