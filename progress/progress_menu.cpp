@@ -47,7 +47,7 @@ void frmTables::tmrReadAhead_Timer() {
         tmrReadAhead.start(100);
         return;
     }
-    // Nor while another program holds the store.
+    // Another program's lock is not waited for: the window would be held up.
     services_.store.setWaitForLocks(false);
     refreshHistoryDigest(services_.store, historySection(PlayerName),
                          services_.clock.now().date().year());
