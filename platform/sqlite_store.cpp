@@ -25,6 +25,7 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -869,9 +870,9 @@ bool SqliteStore::keepDigest(const QString &section, const Digest &digest) {
     if (!db_ || layout_ != Layout::Current)
         return false;
     // Nor waiting on another copy's lock.
-    sqlite3_busy_handler(db_, nullptr, nullptr);
+    const bool waitForLocks = std::exchange(waitForLocks_, false);
     const bool began = exec("BEGIN IMMEDIATE");
-    sqlite3_busy_handler(db_, onBusy, this);
+    waitForLocks_ = waitForLocks;
     if (!began)
         return false;
     const QString match = matchOf(section);
