@@ -53,9 +53,12 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event) {
 
 // With room for the vertical scroll bar, which a long document brings in only once it is laid
 // out, and which would then push a picture just as wide out of sight.
+qreal frmAbout::pictureWidth() const {
+    return rtbContents->contentsRect().width() -
+           rtbContents->verticalScrollBar()->sizeHint().width() -
+           2 * rtbContents->document()->documentMargin();
+}
+
 void frmAbout::fitPicturesToView() {
-    QTextDocument &document = *rtbContents->document();
-    fitPicturesTo(document, rtbContents->contentsRect().width() -
-                                rtbContents->verticalScrollBar()->sizeHint().width() -
-                                2 * document.documentMargin());
+    fitPicturesTo(*rtbContents->document(), pictureWidth());
 }

@@ -50,6 +50,7 @@ class frmAbout : public QDialog {
     // Reads the help document once; false when it cannot be shown.
     bool loadContents();
     void fitPicturesToView();
+    qreal pictureWidth() const;
     void centreOverOwner();
 
     bool findAndStartSystemInformationTool();

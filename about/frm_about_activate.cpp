@@ -49,8 +49,8 @@ void frmAbout::showAboutFace() {
 bool frmAbout::loadContents() {
     if (!contentsLoaded_) {
         try {
-            loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document());
-            fitPicturesToView();
+            loadHelpDocumentIn(services_.files, uiLanguage(), *rtbContents->document(),
+                               pictureWidth());
             // Filling the document leaves the view at its end.
             rtbContents->moveCursor(QTextCursor::Start);
             contentsLoaded_ = true;

@@ -7,11 +7,13 @@
 #include "platform/file_system.h"
 #include "rtf/rtf_reader.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -20,6 +22,21 @@ namespace {
 // Beyond what the reader could show of any document (it stops at about 40 MB of text or
 // pictures), so a larger file shows what fits, as a document cut short by the reader does.
 constexpr qsizetype maxHelpDocumentBytes = 64 * 1024 * 1024;
+
+// Qt lays a view's document out on one endless page that it takes to end some 8.4 million
+// pixels down: past that (tall pictures, vast spacing) the layout never ends. Half as tall
+// leaves room for rounding.
+constexpr qreal tallestLayout = 4'000'000;
+
+// Laid out once on pages that tall, a few milliseconds when the view's own layout follows. On a
+// copy: a view puts its document back on the endless page at once.
+bool canBeLaidOut(QTextDocument &document, qreal width) {
+    fitPicturesTo(document, width);
+    const std::unique_ptr<QTextDocument> paged(document.clone());
+    paged->setPageSize({width, tallestLayout});
+    paged->documentLayout()->documentSize();
+    return paged->pageCount() == 1;
+}
 
 } // namespace
 
@@ -37,15 +54,19 @@ void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &doc
         throw std::runtime_error("the help document cannot be loaded");
 }
 
-void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document) {
+void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document,
+                        qreal width) {
     const std::optional<QByteArray> translated =
         language.isEmpty()
             ? std::nullopt
             : files.readFile(helpDocumentPath(files, language), maxHelpDocumentBytes);
     // One the reader reads as nothing (nested beyond its depth, say) would be an empty window.
-    if (translated && readRtf(*translated, document) && !document.isEmpty())
+    if (translated && readRtf(*translated, document) && !document.isEmpty() &&
+        canBeLaidOut(document, width))
         return;
     loadHelpDocument(files, helpDocumentPath(files), document);
+    if (!canBeLaidOut(document, width))
+        throw std::runtime_error("the help document is too tall to be shown");
 }
 
 void fitPicturesTo(QTextDocument &document, qreal width) {

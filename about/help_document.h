@@ -19,9 +19,11 @@ QString helpDocumentPath(FileSystem &files, const QString &language = {});
 // text at all: std::runtime_error.
 void loadHelpDocument(FileSystem &files, const QString &path, QTextDocument &document);
 
-// The document in language, or the English one when that cannot be loaded or
-// shows nothing.
-void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document);
+// The document in language, or the English one when that cannot be loaded,
+// shows nothing or is too tall to be laid out; its pictures fitted to width.
+// When the English one is too tall as well: std::runtime_error.
+void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocument &document,
+                        qreal width);
 
 // Shows each picture at most width wide, keeping its shape, and at most the size the document
 // gave it. The reader sizes pictures for a printed page, which is wider than the help window.

@@ -8,9 +8,11 @@
 #include "platform/local_file_system.h"
 #include "support/help_window.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -338,6 +340,23 @@ class TestAbout : public QObject {
         QTest::newRow("translation nested beyond the reader's depth")
             << "de_DE.UTF-8"
             << "{\\rtf1 " + deep + "Einmaleins" + QByteArray(1100, '}') + "}"
+            << "Times tables";
+        // Some 6 million pixels tall, where Qt's layout would end but one much taller never would.
+        QTest::newRow("translation too tall to lay out: spacing")
+            << "de_DE.UTF-8"
+            << "{\\rtf1 " + QByteArray("\\pard\\sb31680\\sa31680 x\\par ").repeated(2500) + "}"
+            << "Times tables";
+        QByteArray tinyPng;
+        QBuffer png(&tinyPng);
+        png.open(QIODevice::WriteOnly);
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::white);
+        picture.save(&png, "PNG");
+        const QByteArray tallPicture =
+            "{\\pict\\pngblip\\picscaley1000\\pichgoal31680 " + tinyPng.toHex() + "}\\par ";
+        QTest::newRow("translation too tall to lay out: pictures")
+            << "de_DE.UTF-8"
+            << "{\\rtf1 " + tallPicture.repeated(300) + "}"
             << "Times tables";
         QTest::newRow("English asked")
             << "C" << QByteArray("{\\rtf1 Einmaleins}") << "Times tables";
