@@ -8,11 +8,15 @@
 #include "rtf/rtf_reader.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -24,14 +28,90 @@ namespace {
 constexpr qsizetype maxHelpDocumentBytes = 64 * 1024 * 1024;
 
 // Qt lays a view's document out on one endless page that it takes to end some 8.4 million
-// pixels down: past that (tall pictures, vast spacing) the layout never ends. Half as tall
-// leaves room for rounding.
+// pixels down: past that (tall pictures, vast spacing) the layout never ends.
+constexpr qreal endlessPageEnd = 8'000'000;
+// Half as tall leaves room for rounding.
 constexpr qreal tallestLayout = 4'000'000;
 
-// Laid out once on pages that tall, a few milliseconds when the view's own layout follows. On a
-// copy: a view puts its document back on the endless page at once.
+// What a frame adds to the height of what it holds, and a table to each of its cells: taken for
+// every cell, as if each stood in a row of its own. A frame of a height of its own may be
+// any height.
+qreal framesAllowance(QTextFrame &frame) {
+    const QTextFrameFormat format = frame.frameFormat();
+    const QTextLength height = format.height();
+    if (height.type() == QTextLength::PercentageLength)
+        return std::numeric_limits<qreal>::infinity();
+    qreal allowance = format.topMargin() + format.bottomMargin() +
+                      2 * (format.padding() + format.border()) + height.rawValue();
+    if (const auto *table = qobject_cast<QTextTable *>(&frame)) {
+        const QTextTableFormat tableFormat = table->format();
+        const qreal eachCell =
+            tableFormat.cellSpacing() + 2 * tableFormat.cellPadding() + 2 * tableFormat.border();
+        for (int row = 0; row < table->rows(); ++row)
+            for (int column = 0; column < table->columns(); ++column) {
+                const QTextTableCellFormat cell =
+                    table->cellAt(row, column).format().toTableCellFormat();
+                allowance += eachCell + cell.topPadding() + cell.bottomPadding() +
+                             cell.topBorder() + cell.bottomBorder();
+            }
+    }
+    for (QTextFrame *child : frame.childFrames())
+        allowance += framesAllowance(*child);
+    return allowance;
+}
+
+// Twice as tall as a line of the document's own font at this size would be (perPoint is its
+// line spacing a point): fallback fonts for other scripts stand taller. Loading every font a
+// document names to measure it would cost as much as laying the document out.
+qreal lineBound(const QTextCharFormat &format, qreal perPoint, qreal documentPoints) {
+    if (format.hasProperty(QTextFormat::FontPixelSize))
+        return 2 * QFontMetricsF(format.font()).lineSpacing();
+    const qreal points =
+        format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : documentPoints;
+    return 2 * perPoint * std::max(1.0, points);
+}
+
+// More than the document could take however it is laid out: every character on a line of its
+// own as tall as the tallest any of its formats makes, every paragraph spaced as widely as any.
+// From its formats and frames, without laying anything out.
+qreal heightBound(QTextDocument &document) {
+    qreal line = 0;
+    qreal lineFactor = 1;
+    qreal lineAdded = 0;
+    qreal spacing = 0;
+    const QFont font = document.defaultFont();
+    const qreal points = std::max(1.0, font.pointSizeF());
+    const qreal perPoint = QFontMetricsF(font).lineSpacing() / points;
+    for (const QTextFormat &format : document.allFormats()) {
+        if (format.isImageFormat()) {
+            // Unsized, it would show at the picture's own size.
+            const qreal height = format.toImageFormat().height();
+            if (height <= 0)
+                return std::numeric_limits<qreal>::infinity();
+            line = std::max(line, height);
+        } else if (format.isCharFormat()) {
+            line = std::max(line, lineBound(format.toCharFormat(), perPoint, points));
+        } else if (format.isBlockFormat()) {
+            const QTextBlockFormat block = format.toBlockFormat();
+            spacing = std::max(spacing, block.topMargin() + block.bottomMargin());
+            if (block.lineHeightType() == QTextBlockFormat::ProportionalHeight)
+                lineFactor = std::max(lineFactor, block.lineHeight() / 100);
+            else if (block.lineHeightType() != QTextBlockFormat::SingleHeight)
+                lineAdded = std::max(lineAdded, block.lineHeight());
+        }
+    }
+    const qreal lines = document.characterCount() + document.blockCount();
+    return lines * (line * lineFactor + lineAdded) + document.blockCount() * spacing +
+           framesAllowance(*document.rootFrame()) + 2 * document.documentMargin();
+}
+
+// Laid out once on pages that tall, a few milliseconds when the view's own layout follows, and
+// only for a document that might need it. On a copy: a view puts its document back on the
+// endless page at once.
 bool canBeLaidOut(QTextDocument &document, qreal width) {
     fitPicturesTo(document, width);
+    if (heightBound(document) < endlessPageEnd)
+        return true;
     const std::unique_ptr<QTextDocument> paged(document.clone());
     paged->setPageSize({width, tallestLayout});
     paged->documentLayout()->documentSize();
