@@ -294,6 +294,35 @@ Layout layoutOf(sqlite3 *db, int &rc) {
     return has({"section_folded", "key_folded"}) ? Layout::Earlier : Layout::Mismatched;
 }
 
+// Whether the file holds another program's tables where a journal lies beside it: a connection
+// that may write rolls back a journal left by a crash, changing the other program's file, so
+// its tables are read without that. Where the journal must be rolled back to read the file
+// at all, they are read from the file as it stands.
+bool holdsOthersTablesBesideJournal(const QByteArray &link) {
+    // The journal lies beside the file a link leads to.
+    const QString file = QFileInfo(QFile::decodeName(link)).canonicalFilePath();
+    if (file.isEmpty() || !QFileInfo::exists(file + QStringLiteral("-journal")))
+        return false;
+    const auto layoutAt = [](const QByteArray &uri, int &rc) {
+        sqlite3 *db = nullptr;
+        Layout layout = Layout::Unknown;
+        if (sqlite3_open_v2(uri.constData(), &db,
+                            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                            nullptr) == SQLITE_OK) {
+            sqlite3_extended_result_codes(db, 1);
+            layout = layoutOf(db, rc);
+        }
+        sqlite3_close_v2(db);
+        return layout;
+    };
+    const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
+    int rc = SQLITE_OK;
+    const Layout layout = layoutAt(uri, rc);
+    if (rc == SQLITE_READONLY_ROLLBACK)
+        return layoutAt(uri + "?immutable=1", rc) == Layout::Foreign;
+    return layout == Layout::Foreign;
+}
+
 using FileId = SqliteStore::FileId;
 
 // What lies at a path, found without opening it: opening a FIFO waits for a
@@ -539,6 +568,10 @@ bool SqliteStore::open() {
     const Found found = lookUp(file, before);
     if (found == Found::SomethingElse) {
         readFailed_ = true;
+        return false;
+    }
+    if (found == Found::PlainFile && holdsOthersTablesBesideJournal(file)) {
+        layout_ = Layout::Foreign;
         return false;
     }
     db_ = openFile(file, SQLITE_OPEN_CREATE);

@@ -68,6 +68,27 @@ class TestSqliteStore : public QObject {
         return made;
     }
 
+    // A database made with sql, at `where` as a program that crashed while it wrote would leave
+    // it: changed in part, its journal beside it.
+    bool leaveCrashedWrite(const QByteArray &sql, const QString &where) const {
+        const QString writing = dir_.filePath(QStringLiteral("writing.db"));
+        QFile::remove(writing);
+        if (!makeDatabase(sql + "CREATE TABLE filler (text TEXT); WITH RECURSIVE n(i) AS"
+                                " (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000)"
+                                " INSERT INTO filler SELECT hex(randomblob(100)) FROM n;",
+                          writing))
+            return false;
+        sqlite3 *db = nullptr;
+        // A cache of one page writes the change into the file long before it is committed.
+        const bool midWrite =
+            sqlite3_open(QFile::encodeName(writing).constData(), &db) == SQLITE_OK &&
+            sqlite3_exec(db, "PRAGMA cache_size = 1; BEGIN; DELETE FROM filler;", nullptr, nullptr,
+                         nullptr) == SQLITE_OK &&
+            QFile::copy(writing, where) && QFile::copy(writing + "-journal", where + "-journal");
+        sqlite3_close(db);
+        return midWrite;
+    }
+
     QByteArray fileBytes() const {
         QFile file(path());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -599,19 +620,27 @@ class TestSqliteStore : public QObject {
     void foreignDatabaseIsNeverWritten_data() {
         QTest::addColumn<QByteArray>("sql");
         QTest::addColumn<bool>("throughLink");
+        QTest::addColumn<bool>("crashedWriting"); // a journal left beside it
         const QByteArray other = "CREATE TABLE bookmarks (url TEXT); INSERT INTO bookmarks"
                                  " VALUES ('x');";
-        QTest::newRow("another program's") << other << false;
-        QTest::newRow("linked to another program's") << other << true;
+        QTest::newRow("another program's") << other << false << false;
+        QTest::newRow("linked to another program's") << other << true << false;
         const QByteArray ours(ourLayout);
-        QTest::newRow("ours and another table") << ours + other << false;
-        QTest::newRow("ours and a view") << ours + "CREATE VIEW names AS SELECT 1;" << false;
+        QTest::newRow("ours and another table") << ours + other << false << false;
+        QTest::newRow("ours and a view")
+            << ours + "CREATE VIEW names AS SELECT 1;" << false << false;
+        QTest::newRow("another program's, crashed writing") << other << false << true;
+        QTest::newRow("linked to another program's, crashed writing") << other << true << true;
     }
     void foreignDatabaseIsNeverWritten() {
         QFETCH(QByteArray, sql);
         QFETCH(bool, throughLink);
+        QFETCH(bool, crashedWriting);
         const QString target = throughLink ? dir_.filePath(QStringLiteral("other.db")) : path();
-        QVERIFY(makeDatabase(sql, target));
+        if (crashedWriting)
+            QVERIFY(leaveCrashedWrite(sql, target));
+        else
+            QVERIFY(makeDatabase(sql, target));
         if (throughLink)
             QVERIFY(QFile::link(target, path()));
         QFile file(target);
@@ -628,7 +657,9 @@ class TestSqliteStore : public QObject {
         file.seek(0);
         QCOMPARE(file.readAll(), before);
         QCOMPARE(QFileInfo(path()).isSymLink(), throughLink);
+        QCOMPARE(QFile::exists(target + "-journal"), crashedWriting);
         QFile::remove(target);
+        QFile::remove(target + "-journal");
     }
 
     // A digest stands for its rows only while they are as they were: any change
