@@ -145,8 +145,11 @@ void loadHelpDocumentIn(FileSystem &files, const QString &language, QTextDocumen
         canBeLaidOut(document, width))
         return;
     loadHelpDocument(files, helpDocumentPath(files), document);
-    if (!canBeLaidOut(document, width))
+    if (!canBeLaidOut(document, width)) {
+        // Left in the view, it would still be laid out.
+        document.clear();
         throw std::runtime_error("the help document is too tall to be shown");
+    }
 }
 
 void fitPicturesTo(QTextDocument &document, qreal width) {
