@@ -41,7 +41,11 @@ std::optional<KeyTime> readHistoryKey(QByteArrayView key, int thisYear) {
             return std::nullopt;
     }
     const int year = thisYear - ((thisYear - parts[2]) % 100 + 100) % 100;
-    const KeyTime written{QDate(year, parts[1], parts[0]), QTime(parts[3], parts[4], parts[5])};
+    KeyTime written{QDate(year, parts[1], parts[0]), QTime(parts[3], parts[4], parts[5])};
+    // The latest year in which the day exists: 29/02/00 read in 2100 is 2000's. Four centuries
+    // hold every leap day.
+    for (int back = 100; !written.date.isValid() && back < 400; back += 100)
+        written.date = QDate(year - back, parts[1], parts[0]);
     if (!written.date.isValid() || !written.time.isValid())
         return std::nullopt;
     return written;
