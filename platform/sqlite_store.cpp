@@ -294,6 +294,19 @@ Layout layoutOf(sqlite3 *db, int &rc) {
     return has({"section_folded", "key_folded"}) ? Layout::Earlier : Layout::Mismatched;
 }
 
+// Opened only to be read; when immutable, without locks or its journal. Null when it cannot be.
+sqlite3 *openToRead(const QString &file, bool immutable) {
+    const QByteArray uri =
+        QUrl::fromLocalFile(file).toEncoded() + (immutable ? "?immutable=1" : "");
+    sqlite3 *db = nullptr;
+    if (sqlite3_open_v2(uri.constData(), &db,
+                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK)
+        return db;
+    sqlite3_close_v2(db);
+    return nullptr;
+}
+
 // Whether the file holds another program's tables where a journal lies beside it: a connection
 // that may write rolls back a journal left by a crash, changing the other program's file, so
 // its tables are read without that. Where the journal must be rolled back to read the file
@@ -303,23 +316,20 @@ bool holdsOthersTablesBesideJournal(const QByteArray &link) {
     const QString file = QFileInfo(QFile::decodeName(link)).canonicalFilePath();
     if (file.isEmpty() || !QFileInfo::exists(file + QStringLiteral("-journal")))
         return false;
-    const auto layoutAt = [](const QByteArray &uri, int &rc) {
-        sqlite3 *db = nullptr;
+    const auto layoutAt = [&file](bool immutable, int &rc) {
+        sqlite3 *db = openToRead(file, immutable);
         Layout layout = Layout::Unknown;
-        if (sqlite3_open_v2(uri.constData(), &db,
-                            SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                            nullptr) == SQLITE_OK) {
+        if (db) {
             sqlite3_extended_result_codes(db, 1);
             layout = layoutOf(db, rc);
         }
         sqlite3_close_v2(db);
         return layout;
     };
-    const QByteArray uri = QUrl::fromLocalFile(file).toEncoded();
     int rc = SQLITE_OK;
-    const Layout layout = layoutAt(uri, rc);
+    const Layout layout = layoutAt(false, rc);
     if (rc == SQLITE_READONLY_ROLLBACK)
-        return layoutAt(uri + "?immutable=1", rc) == Layout::Foreign;
+        return layoutAt(true, rc) == Layout::Foreign;
     return layout == Layout::Foreign;
 }
 
@@ -745,13 +755,10 @@ bool SqliteStore::setDamagedFileAside() {
 }
 
 void SqliteStore::salvage(const QString &damaged) {
-    // Immutable: the damaged file is only read, without locks or its journal.
-    const QByteArray uri = QUrl::fromLocalFile(damaged).toEncoded() + "?immutable=1";
-    sqlite3 *old = nullptr;
+    // The damaged file is only read, without locks or its journal.
+    sqlite3 *old = openToRead(damaged, true);
     std::vector<Row> rows;
-    if (sqlite3_open_v2(uri.constData(), &old,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX,
-                        nullptr) == SQLITE_OK) {
+    if (old) {
         // Lets a file shorter than its header says be read as far as it goes.
         sqlite3_exec(old, "PRAGMA writable_schema = ON", nullptr, nullptr, nullptr);
         // A scan stops at the first damage it meets.
